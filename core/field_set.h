@@ -1,0 +1,87 @@
+#pragma once
+
+// The 21 named text fields that hold every input and result of the calculator. There is no
+// separate numeric model: a step that needs an earlier result reads that field's text back, so
+// what the window shows is exactly what the next step computes with.
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+enum class FieldId : int {
+  Text1 = 1,  // main reflector diameter D, mm
+  Text2,      // main reflector F/D
+  Text3,      // sub-reflector diameter d, mm
+  Text4,      // F/D the feed is designed for
+  Text5,      // focal length F, mm
+  Text6,      // aperture angle 2Θ of the main reflector, degrees
+  Text7,      // radiation angle 2Θ of the feed, degrees
+  Text8,      // QF
+  Text9,      // F'Q
+  Text10,     // OF, the hyperbola's c
+  Text11,     // F'P
+  Text12,     // FP
+  Text13,     // OA, the hyperbola's a
+  Text14,     // b^2
+  Text15,     // profile table of the sub-reflector
+  Text16,     // depth of the main reflector, mm
+  Text17,     // START radius of the profile
+  Text18,     // STOP radius
+  Text19,     // STEP
+  Text20,     // B: feed point to sub-reflector vertex, a + c
+  Text21,     // A: main reflector vertex to feed point
+};
+
+inline constexpr int kFieldCount = 21;
+
+// Field number 1..21 for tables and loops.
+constexpr int FieldNumber(FieldId id) { return static_cast<int>(id); }
+constexpr FieldId FieldAt(int number) { return static_cast<FieldId>(number); }
+
+// The geometry results Text8 to Text14 keep only their first 10 characters, whoever writes them.
+inline constexpr std::size_t kShortFieldLimit = 10;
+// The character limit of a field, or nothing for a field without one.
+std::optional<std::size_t> FieldLimit(FieldId id);
+
+class FieldSet {
+ public:
+  // Told of every write by the calculator, after the field holds its new text.
+  using Observer = std::function<void(FieldId, const std::string&)>;
+
+  [[nodiscard]] const std::string& Text(FieldId id) const { return slot(id).text; }
+
+  // The text as a number (ToNumber); throws CalcError when it is not one. The conversion of an
+  // unchanged text is remembered, so a loop that reads the same field on every pass stays cheap.
+  [[nodiscard]] double Number(FieldId id) const;
+
+  // A write by the calculator: the field's limit applies, then the observer is told.
+  void Write(FieldId id, std::string_view text);
+
+  // What the user typed, as the window hands it over: the field's limit applies, the observer is
+  // not told (the window already shows it). Returns the text the field now holds, which the
+  // window shows in place of a longer one.
+  const std::string& StoreUserText(FieldId id, std::string_view text);
+
+  void SetObserver(Observer observer) { observer_ = std::move(observer); }
+
+ private:
+  struct Slot {
+    std::string text;
+    mutable std::optional<double> number;  // ToNumber(text), once asked for
+  };
+  [[nodiscard]] const Slot& slot(FieldId id) const {
+    return slots_[static_cast<std::size_t>(FieldNumber(id) - 1)];
+  }
+  Slot& slot(FieldId id) { return slots_[static_cast<std::size_t>(FieldNumber(id) - 1)]; }
+  void Store(FieldId id, std::string_view text);
+
+  std::array<Slot, kFieldCount> slots_{};
+  Observer observer_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,67 @@
+#pragma once
+
+// Conversions between field texts and numbers. Every result the calculator writes goes through
+// these, and later steps read the texts back, so they fix the rounding chain of the whole program.
+// All are locale-free: "." is the decimal point, there is no digit grouping.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// Text to number. Spaces around the number are ignored; what remains must be an optional sign,
+// digits with at most one ".", at least one digit, and an optional exponent (E or e, optional
+// sign, digits). The result is the nearest double. A magnitude below the smallest subnormal gives
+// zero (underflow is no error).
+//   "370" -> 370, " 35 " -> 35, ".5" -> 0.5, "+2" -> 2, "1e3" -> 1000
+// Throws CalcError for any other text ("", "   ", "12mm", "1.2.3", "-") and for a magnitude
+// beyond the largest double ("1e309").
+double ToNumber(std::string_view text);
+
+// Number to general text: at most 15 significant digits, rounded to nearest from the exact binary
+// value, trailing zeros dropped. Fixed form for magnitudes from 1E-4 up to below 1E+15, exponent
+// form (at least two exponent digits) outside it. Zero, of either sign, gives "0".
+//   370 -> "370", 1/3 -> "0.333333333333333", 2^60 -> "1.15292150460685E+18",
+//   0.00001 -> "1E-05", 999999999999999.5 -> "1E+15"
+std::string GeneralText(double number);
+
+// Small integer to text, without leading blank or zeros: 370 -> "370", -5 -> "-5".
+std::string IntegerText(std::int16_t number);
+
+// The two display patterns of the window: "##0.000" (three decimals) and "##0.00" (two).
+struct DisplayPattern {
+  std::string_view text;
+  int decimals;
+};
+inline constexpr DisplayPattern kThreeDecimals{"##0.000", 3};
+inline constexpr DisplayPattern kTwoDecimals{"##0.00", 2};
+
+// Number to text in a display pattern. The number is first taken in its 15-digit decimal form
+// (as GeneralText rounds it), and that decimal is rounded to the pattern's decimals half away from
+// zero, in decimal, so there is no second binary rounding. The integer part is never shortened. A
+// negative value that rounds to zero is written without a minus sign.
+//   1.0005 -> "1.001" (the nearest double lies just below, its 15 digits do not),
+//   0.125 -> "0.13" in "##0.00", -0.125 -> "-0.13", 12345.6 -> "12345.600", -0.0001 -> "0.000"
+std::string PatternText(double number, DisplayPattern pattern);
+// A text value is converted by ToNumber first (throws CalcError when it is not a number).
+std::string PatternText(std::string_view text, DisplayPattern pattern);
+
+// The 7-character cell of a profile row: right-aligned, padded with spaces in front, a longer text
+// keeps its first 7 characters.   "5.00" -> "   5.00", "1234.567" -> "1234.56"
+inline constexpr std::size_t kCellWidth = 7;
+std::string RightCell(std::string_view text);
+
+// The largest integer not greater than the number: 37.5 -> 37, -0.5 -> -1.
+double Int(double number);
+
+// True exactly for the text of no characters; a text of blanks is not empty.
+bool IsEmptyText(std::string_view text);
+
+// Character count and cut, as the window counts: one unit per UTF-16 code unit, so a character
+// outside the Basic Multilingual Plane counts two, and a cut never leaves half of a character.
+// A byte that is not valid UTF-8 counts as one character.
+std::size_t CharacterCount(std::string_view text);
+std::string_view FirstCharacters(std::string_view text, std::size_t limit);
+
+}  // namespace velmora

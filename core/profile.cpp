@@ -1,0 +1,66 @@
+// The sub-reflector's profile table: for each radius Y from START to STOP by STEP, the depth X of
+// the hyperboloid below the plane of its vertex, sqrt(a^2 (Y^2 / b^2 + 1)) - a, as one fixed-width
+// row "RRRRRRR DDDDDDD" + CR LF. The table reaches Text15 in one write after its last row.
+
+#include <string_view>
+
+#include "calc_error.h"
+#include "profile.h"
+#include "checked_arithmetic.h"
+#include "number_text.h"
+#include "numeric_loop.h"
+
+namespace velmora {
+namespace {
+
+using checked::Add;
+using checked::Div;
+using checked::Mul;
+using checked::Sqrt;
+using checked::Square;
+using checked::Sub;
+
+constexpr std::string_view kCellSeparator = " ";
+constexpr std::string_view kRowEnd = "\r\n";
+constexpr std::size_t kRowLength = 2 * kCellWidth + kCellSeparator.size() + kRowEnd.size();
+
+}  // namespace
+
+void BuildProfileTable(FieldSet& fields, FormValues& values) {
+  using enum FieldId;
+
+  // The ordinate at radius 0, by the row formula itself; it equals |a|. A b^2 of 0 fails here.
+  {
+    const double p = Square(0.0);
+    const double q = Add(Div(p, fields.Number(Text14)), 1.0);
+    values.VertexOrdinate = Sqrt(Mul(Mul(fields.Number(Text13), fields.Number(Text13)), q));
+  }
+
+  const LoopBounds bounds = ReadLoopBounds(fields.Text(Text17), fields.Text(Text18),
+                                           fields.Text(Text19));
+  // A STEP of 0, one too small to move the radius, or a range of too many rows would hang the
+  // program or exhaust memory; such a table is refused before its first row.
+  const auto rows = CountLoopPasses(bounds, kMaxProfileRows);
+  if (!rows) throw CalcError();
+
+  std::string& table = *values.ProfileText;
+  table.reserve(*rows * kRowLength);
+  const double vertexOrdinate = *values.VertexOrdinate;
+  RunNumericLoop(bounds, [&](double radius) {
+    values.RowRadius = radius;
+    // Each row reads a and b^2 from their fields anew.
+    const double a2 = Mul(fields.Number(Text13), fields.Number(Text13));
+    const double s = Sqrt(Mul(Add(Div(Square(radius), fields.Number(Text14)), 1.0), a2));
+    const double depth = Sub(s, vertexOrdinate);
+    values.RowDepth = depth;
+    values.DepthText = PatternText(depth, kThreeDecimals);
+    values.DepthCell = RightCell(*values.DepthText);
+    values.RadiusText = PatternText(radius, kTwoDecimals);
+    values.RadiusCell = RightCell(*values.RadiusText);
+    table.append(*values.RadiusCell).append(kCellSeparator).append(*values.DepthCell).append(
+        kRowEnd);
+  });
+  fields.Write(Text15, table);
+}
+
+}  // namespace velmora
