@@ -63,4 +63,15 @@ void BuildProfileTable(FieldSet& fields, FormValues& values) {
   fields.Write(Text15, table);
 }
 
+std::optional<std::size_t> PlannedProfileRows(const FieldSet& fields) {
+  using enum FieldId;
+  try {
+    return CountLoopPasses(
+        ReadLoopBounds(fields.Text(Text17), fields.Text(Text18), fields.Text(Text19)),
+        kMaxProfileRows);
+  } catch (const CalcError&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace velmora

@@ -5,6 +5,7 @@
 // only once the whole table is built.
 
 #include <cstddef>
+#include <optional>
 
 #include "field_set.h"
 #include "form_values.h"
@@ -15,5 +16,9 @@ namespace velmora {
 inline constexpr std::size_t kMaxProfileRows = 1'000'000;
 
 void BuildProfileTable(FieldSet& fields, FormValues& values);
+
+// How many rows the table would make from the range now in the fields, or nothing when a bound is
+// not a number or the table would be refused. Lets the window prepare for a long table.
+std::optional<std::size_t> PlannedProfileRows(const FieldSet& fields);
 
 }  // namespace velmora

@@ -1,0 +1,90 @@
+#include "app.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "field_binding.h"
+#include "fonts.h"
+#include "profile.h"
+
+namespace velmora::ui {
+
+void ConfigureApplication(QApplication& app) {
+  QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+  QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationName));
+  QApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationName));
+  QApplication::setWindowIcon(ApplicationIcon());
+  InstallFontSubstitutes();
+
+  // The program speaks Japanese: Qt's own texts (a field's context menu) come from its Japanese
+  // translations.
+  const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+  QLocale::setDefault(japanese);
+  auto* translator = new QTranslator(&app);
+  if (translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(translator);
+  }
+}
+
+QIcon ApplicationIcon() {
+  QIcon icon;
+  icon.addFile(QStringLiteral(":/icons/velmora-16.png"), QSize(16, 16));
+  icon.addFile(QStringLiteral(":/icons/velmora-32.png"), QSize(32, 32));
+  return icon;
+}
+
+Form1::Form1(double dotsPerInch)
+    : window_(std::make_unique<MainWindow>(dotsPerInch)),
+      binding_(new FieldBinding(calculator_.Fields(), *window_)) {
+  connect(window_.get(), &MainWindow::commandClicked, this, &Form1::OnCommand);
+  connect(window_.get(), &MainWindow::subDiameterFocusLost, this,
+          [this] { calculator_.Text3_LostFocus(); });
+}
+
+Form1::~Form1() {
+  calculator_.Fields().SetObserver({});
+}
+
+void Form1::Load() {
+  calculator_.Form_Load();
+  window_->show();
+  window_->FieldWidget(1)->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::OnCommand(Command command) {
+  switch (command) {
+    case Command::Calculate: {
+      const bool large = PlannedProfileRows(calculator_.Fields()).value_or(0) >= kWaitCursorRows;
+      if (large) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+      calculator_.Command1_Click();
+      if (large) QGuiApplication::restoreOverrideCursor();
+      break;
+    }
+    case Command::Clear:
+      calculator_.Command3_Click();
+      break;
+    case Command::Exit:
+      // No question and nothing to save: the window goes and the event loop ends.
+      window_->hide();
+      QCoreApplication::exit(0);
+      break;
+    case Command::None:
+      break;
+  }
+}
+
+int RunApplication(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ConfigureApplication(app);
+  Form1 form;
+  form.Load();
+  return QApplication::exec();
+}
+
+}  // namespace velmora::ui

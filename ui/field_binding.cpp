@@ -1,0 +1,48 @@
+#include "field_binding.h"
+
+#include <QLineEdit>
+
+#include "main_window.h"
+
+namespace velmora::ui {
+namespace {
+
+constexpr int kTableField = 15;
+
+}  // namespace
+
+QString ToWidgetText(const std::string& fieldText) {
+  QString text = QString::fromStdString(fieldText);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return text;
+}
+
+std::string ToFieldText(const QString& widgetText, bool isTable) {
+  if (!isTable) return widgetText.toStdString();
+  QString text = widgetText;
+  text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  return text.toStdString();
+}
+
+FieldBinding::FieldBinding(FieldSet& fields, MainWindow& window)
+    : QObject(&window), fields_(fields), window_(window) {
+  fields_.SetObserver([this](FieldId id, const std::string& text) {
+    window_.ShowFieldText(FieldNumber(id), ToWidgetText(text));
+  });
+  connect(&window_, &MainWindow::fieldEdited, this, &FieldBinding::OnUserEdit);
+}
+
+void FieldBinding::OnUserEdit(int field, const QString& text) {
+  const std::string& stored =
+      fields_.StoreUserText(FieldAt(field), ToFieldText(text, field == kTableField));
+  if (stored.size() == static_cast<std::size_t>(text.toUtf8().size())) return;
+  // The field kept only its first characters: show what it holds, the cursor where it was.
+  if (auto* edit = qobject_cast<QLineEdit*>(window_.FieldWidget(field))) {
+    const int cursor = edit->cursorPosition();
+    const QString kept = QString::fromStdString(stored);
+    edit->setText(kept);
+    edit->setCursorPosition(std::min(cursor, static_cast<int>(kept.size())));
+  }
+}
+
+}  // namespace velmora::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+// Keeps the window's fields and the calculator's field set one and the same: every write by the
+// calculator shows in its widget at once, and every edit by the user reaches the field set, cut
+// to the field's limit, with the widget showing the cut text.
+
+#include <QObject>
+#include <QString>
+#include <string>
+
+#include "field_set.h"
+
+namespace velmora::ui {
+
+class MainWindow;
+
+// The profile table keeps its rows with CR LF, as the calculation writes them; the widget holds
+// lines. These convert between the two.
+QString ToWidgetText(const std::string& fieldText);
+std::string ToFieldText(const QString& widgetText, bool isTable);
+
+class FieldBinding : public QObject {
+ public:
+  FieldBinding(FieldSet& fields, MainWindow& window);
+
+ private:
+  void OnUserEdit(int field, const QString& text);
+
+  FieldSet& fields_;
+  MainWindow& window_;
+};
+
+}  // namespace velmora::ui

@@ -1,0 +1,195 @@
+#include "main_window.h"
+
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "caption.h"
+#include "command_button.h"
+#include "fonts.h"
+#include "sketch.h"
+#include "twips.h"
+
+namespace velmora::ui {
+namespace {
+
+constexpr int kTableField = 15;
+constexpr int kSubDiameterField = 3;
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor ToColor(const Rgb& rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
+double ScreenDotsPerInch() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
+}
+
+void ApplyColors(QWidget* widget, const ElementSpec& spec, QPalette::ColorRole backgroundRole,
+                 QPalette::ColorRole foregroundRole) {
+  QPalette palette = widget->palette();
+  if (spec.background) {
+    palette.setColor(backgroundRole, ToColor(*spec.background));
+    if (spec.kind == ElementKind::Caption) widget->setAutoFillBackground(true);
+  }
+  if (spec.foreground) {
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+      palette.setColor(group, foregroundRole, ToColor(*spec.foreground));
+    }
+  }
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(double dotsPerInch, QWidget* parent)
+    : QWidget(parent), dotsPerInch_(dotsPerInch > 0.0 ? dotsPerInch : ScreenDotsPerInch()) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(ToQString(kWindowTitle));
+  setFont(MakeFont(kWindowFont));
+  setFixedSize(TwipsToPixels(kClientWidthTwips, dotsPerInch_),
+               TwipsToPixels(kClientHeightTwips, dotsPerInch_));
+
+  // Captions first, then the sketch over them, then fields and buttons over the sketch: later
+  // siblings are drawn on top.
+  for (const ElementSpec& spec : Elements()) {
+    if (spec.kind == ElementKind::Caption) MakeElement(spec);
+  }
+  auto* sketch = new Sketch(dotsPerInch_, this);
+  sketch->setObjectName(QStringLiteral("Sketch"));
+  sketch->setGeometry(rect());
+  for (const ElementSpec& spec : Elements()) {
+    if (spec.kind != ElementKind::Caption) MakeElement(spec);
+  }
+  SetTabOrder();
+}
+
+QWidget* MainWindow::MakeElement(const ElementSpec& spec) {
+  QWidget* widget = nullptr;
+  switch (spec.kind) {
+    case ElementKind::Caption: {
+      auto* caption = new Caption(ToQString(spec.text), this);
+      ApplyColors(caption, spec, QPalette::Window, QPalette::WindowText);
+      widget = caption;
+      break;
+    }
+    case ElementKind::Button: {
+      auto* button = new CommandButton(ToQString(spec.text), this);
+      button->setAutoDefault(false);
+      button->setDefault(false);
+      const Command command = spec.command;
+      connect(button, &QPushButton::clicked, this, [this, command] { emit commandClicked(command); });
+      widget = button;
+      break;
+    }
+    case ElementKind::Field:
+      widget = MakeField(spec);
+      break;
+  }
+  widget->setObjectName(ToQString(spec.name));
+  widget->setFont(MakeFont(spec.font));
+  widget->setGeometry(ToPixels(spec.box, dotsPerInch_));
+  elements_.emplace_back(spec.name, widget);
+  return widget;
+}
+
+QWidget* MainWindow::MakeField(const ElementSpec& spec) {
+  const int field = spec.field;
+  if (field == kTableField) {
+    auto* table = new QPlainTextEdit(this);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    table->setTabChangesFocus(true);
+    table->setUndoRedoEnabled(true);
+    ApplyColors(table, spec, QPalette::Base, QPalette::Text);
+    connect(table, &QPlainTextEdit::textChanged, this, [this, table, field] {
+      if (!showingProgramText_) emit fieldEdited(field, table->toPlainText());
+    });
+    fields_[static_cast<std::size_t>(field)] = table;
+    return table;
+  }
+  auto* edit = new QLineEdit(this);
+  edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  edit->setTextMargins(0, 0, 0, 0);
+  // Text7, the feed's radiation angle, can be selected and copied but not typed into.
+  if (field == 7) edit->setReadOnly(true);
+  ApplyColors(edit, spec, QPalette::Base, QPalette::Text);
+  connect(edit, &QLineEdit::textEdited, this,
+          [this, field](const QString& text) { emit fieldEdited(field, text); });
+  if (field == kSubDiameterField) edit->installEventFilter(this);
+  fields_[static_cast<std::size_t>(field)] = edit;
+  return edit;
+}
+
+void MainWindow::SetTabOrder() {
+  std::vector<const ElementSpec*> stops;
+  for (const ElementSpec& spec : Elements()) {
+    if (spec.kind != ElementKind::Caption) stops.push_back(&spec);
+  }
+  std::sort(stops.begin(), stops.end(),
+            [](const ElementSpec* a, const ElementSpec* b) { return a->tabIndex < b->tabIndex; });
+  for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
+    QWidget::setTabOrder(Element(stops[k]->name), Element(stops[k + 1]->name));
+  }
+}
+
+QWidget* MainWindow::Element(std::string_view name) const {
+  for (const auto& [elementName, widget] : elements_) {
+    if (elementName == name) return widget;
+  }
+  return nullptr;
+}
+
+QWidget* MainWindow::FieldWidget(int field) const {
+  return field >= 1 && field <= 21 ? fields_[static_cast<std::size_t>(field)] : nullptr;
+}
+
+QPushButton* MainWindow::Button(Command command) const {
+  for (const ElementSpec& spec : Elements()) {
+    if (spec.kind == ElementKind::Button && spec.command == command) {
+      return static_cast<QPushButton*>(Element(spec.name));
+    }
+  }
+  return nullptr;
+}
+
+void MainWindow::ShowFieldText(int field, const QString& text) {
+  QWidget* widget = FieldWidget(field);
+  if (auto* table = qobject_cast<QPlainTextEdit*>(widget)) {
+    showingProgramText_ = true;
+    table->setPlainText(text);
+    showingProgramText_ = false;
+    table->verticalScrollBar()->setValue(0);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    edit->setText(text);
+    edit->setCursorPosition(0);
+  }
+}
+
+QString MainWindow::FieldText(int field) const {
+  QWidget* widget = FieldWidget(field);
+  if (auto* table = qobject_cast<QPlainTextEdit*>(widget)) return table->toPlainText();
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+  return {};
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut && watched == FieldWidget(kSubDiameterField)) {
+    // Only a move to another control of this window counts: not a context menu opening over the
+    // field, and not a switch to another application.
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+      emit subDiameterFocusLost();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace velmora::ui

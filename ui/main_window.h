@@ -1,0 +1,60 @@
+#pragma once
+
+// The window Form1, built from the table of its elements. It moves texts in and out of its fields
+// and reports the user's actions; it knows nothing of the calculation.
+
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "form_layout.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace velmora::ui {
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // dotsPerInch: the screen's logical resolution; 0 takes the primary screen's.
+  explicit MainWindow(double dotsPerInch = 0.0, QWidget* parent = nullptr);
+
+  // The element of that name (Text1, Label21, Command1, ...), or nullptr.
+  [[nodiscard]] QWidget* Element(std::string_view name) const;
+  [[nodiscard]] QWidget* FieldWidget(int field) const;
+  [[nodiscard]] QPushButton* Button(Command command) const;
+  [[nodiscard]] double DotsPerInch() const { return dotsPerInch_; }
+
+  // Shows a text written by the program: a single-line field shows its beginning, as a text box
+  // does when its text is set, and the profile table shows its first rows.
+  void ShowFieldText(int field, const QString& text);
+  // What the field shows, as the user sees it (the table's lines joined by "\n").
+  [[nodiscard]] QString FieldText(int field) const;
+
+ signals:
+  void commandClicked(velmora::ui::Command command);
+  // The user changed a field's text (typing, pasting, cutting, undo).
+  void fieldEdited(int field, const QString& text);
+  // The focus left the sub-reflector diameter for another control of the window.
+  void subDiameterFocusLost();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* MakeElement(const ElementSpec& spec);
+  QWidget* MakeField(const ElementSpec& spec);
+  void SetTabOrder();
+
+  double dotsPerInch_;
+  std::vector<std::pair<std::string_view, QWidget*>> elements_;
+  std::array<QWidget*, 22> fields_{};  // by field number, 1..21
+  bool showingProgramText_ = false;
+};
+
+}  // namespace velmora::ui
