@@ -18,15 +18,33 @@ inline double Tested(double result) {
   return result;
 }
 
-inline double Add(double a, double b) { return Tested(a + b); }
-inline double Sub(double a, double b) { return Tested(a - b); }
-inline double Mul(double a, double b) { return Tested(a * b); }
-inline double Div(double a, double b) { return Tested(a / b); }
+inline double Add(double a, double b) {
+  return Tested(a + b);
+}
+inline double Sub(double a, double b) {
+  return Tested(a - b);
+}
+inline double Mul(double a, double b) {
+  return Tested(a * b);
+}
+inline double Div(double a, double b) {
+  return Tested(a / b);
+}
 // x^2 as one correctly rounded multiplication; 0^2 is 0.
-inline double Square(double x) { return Tested(x * x); }
-inline double Sqrt(double x) { return Tested(std::sqrt(x)); }
-inline double Sin(double radians) { return Tested(std::sin(radians)); }
-inline double Tan(double radians) { return Tested(std::tan(radians)); }
-inline double Atan(double x) { return Tested(std::atan(x)); }
+inline double Square(double x) {
+  return Tested(x * x);
+}
+inline double Sqrt(double x) {
+  return Tested(std::sqrt(x));
+}
+inline double Sin(double radians) {
+  return Tested(std::sin(radians));
+}
+inline double Tan(double radians) {
+  return Tested(std::tan(radians));
+}
+inline double Atan(double x) {
+  return Tested(std::atan(x));
+}
 
 }  // namespace velmora::checked

@@ -37,7 +37,8 @@ DecimalDigits RoundToFifteen(const ScientificText& in) {
   DecimalDigits out;
   out.exponent = in.exponent;
   int kept = in.count < kSignificantDigits ? in.count : kSignificantDigits;
-  for (int k = 0; k < kept; ++k) out.digits[static_cast<std::size_t>(k)] = in.digits[static_cast<std::size_t>(k)];
+  for (int k = 0; k < kept; ++k)
+    out.digits[static_cast<std::size_t>(k)] = in.digits[static_cast<std::size_t>(k)];
   if (in.count > kSignificantDigits && in.digits[kSignificantDigits] >= '5') {
     int k = kept - 1;
     while (k >= 0 && out.digits[static_cast<std::size_t>(k)] == '9') {

@@ -40,8 +40,12 @@ enum class FieldId : int {
 inline constexpr int kFieldCount = 21;
 
 // Field number 1..21 for tables and loops.
-constexpr int FieldNumber(FieldId id) { return static_cast<int>(id); }
-constexpr FieldId FieldAt(int number) { return static_cast<FieldId>(number); }
+constexpr int FieldNumber(FieldId id) {
+  return static_cast<int>(id);
+}
+constexpr FieldId FieldAt(int number) {
+  return static_cast<FieldId>(number);
+}
 
 // The geometry results Text8 to Text14 keep only their first 10 characters, whoever writes them.
 inline constexpr std::size_t kShortFieldLimit = 10;

@@ -10,11 +10,11 @@
 namespace velmora {
 
 struct FormValues {
-  std::optional<double> FocalLength;    // F = D x F/D, unrounded
-  std::optional<double> FocusToRim;     // QF before it became text
-  std::optional<double> FeedToRim;      // F'Q before it became text
-  std::optional<double> HalfFocalSpan;  // c before it became text
-  std::optional<double> SemiAxisA;      // a before it became text
+  std::optional<double> FocalLength;     // F = D x F/D, unrounded
+  std::optional<double> FocusToRim;      // QF before it became text
+  std::optional<double> FeedToRim;       // F'Q before it became text
+  std::optional<double> HalfFocalSpan;   // c before it became text
+  std::optional<double> SemiAxisA;       // a before it became text
   std::optional<double> VertexOrdinate;  // the hyperbola's ordinate at radius 0
   std::optional<double> RowRadius;       // radius Y of the current profile row
   std::optional<double> RowDepth;        // depth X of the current profile row

@@ -7,6 +7,7 @@
 // formula keeps the bracketing of the legacy program; none may be reassociated.
 
 #include "geometry.h"
+
 #include "checked_arithmetic.h"
 #include "field_steps.h"
 #include "number_text.h"
@@ -51,25 +52,31 @@ void RunGeometryThroughConjugateAxis(FieldSet& fields, FormValues& values) {
   }
   // Aperture angle 2Θ under which the rim is seen from the focus: 4 atan(D / 4F), from the
   // three-decimal focal length.
-  WriteGeneral(fields, Text6, FullAngleDegrees(Div(fields.Number(Text1), Mul(fields.Number(Text5), 4.0))));
+  WriteGeneral(fields, Text6,
+               FullAngleDegrees(Div(fields.Number(Text1), Mul(fields.Number(Text5), 4.0))));
   ApplyPattern(fields, Text6, kThreeDecimals);
   // Radiation angle 2Θ that the feed's F/D implies: d cancels, but a d of 0 makes the step fail.
   WriteGeneral(fields, Text7,
-               FullAngleDegrees(Div(fields.Number(Text3), Mul(fields.Number(Text4), Mul(fields.Number(Text3), 4.0)))));
+               FullAngleDegrees(Div(fields.Number(Text3),
+                                    Mul(fields.Number(Text4), Mul(fields.Number(Text3), 4.0)))));
   ApplyPattern(fields, Text7, kThreeDecimals);
   // Dish depth D^2 / 16F.
-  WriteGeneral(fields, Text16, Div(Mul(fields.Number(Text1), fields.Number(Text1)), Mul(fields.Number(Text5), 16.0)));
+  WriteGeneral(
+      fields, Text16,
+      Div(Mul(fields.Number(Text1), fields.Number(Text1)), Mul(fields.Number(Text5), 16.0)));
   ApplyPattern(fields, Text16, kThreeDecimals);
 
   // Axial distances from the focus F and from the feed point F' to the rim plane at Q: rim radius
   // over the tangent of the half angle, from the three-decimal angles.
   {
-    const double focusToRim = Div(Div(fields.Number(Text3), 2.0), Tan(HalfAngleRadians(fields.Number(Text6))));
+    const double focusToRim =
+        Div(Div(fields.Number(Text3), 2.0), Tan(HalfAngleRadians(fields.Number(Text6))));
     WriteGeneral(fields, Text8, focusToRim);
     values.FocusToRim = focusToRim;
   }
   {
-    const double feedToRim = Div(Div(fields.Number(Text3), 2.0), Tan(HalfAngleRadians(fields.Number(Text7))));
+    const double feedToRim =
+        Div(Div(fields.Number(Text3), 2.0), Tan(HalfAngleRadians(fields.Number(Text7))));
     WriteGeneral(fields, Text9, feedToRim);
     values.FeedToRim = feedToRim;
   }
@@ -80,8 +87,10 @@ void RunGeometryThroughConjugateAxis(FieldSet& fields, FormValues& values) {
     values.HalfFocalSpan = c;
   }
   // Slant distances F'P and FP to the rim point: rim radius over the sine of the half angle.
-  WriteGeneral(fields, Text11, Div(Div(fields.Number(Text3), 2.0), Sin(HalfAngleRadians(fields.Number(Text7)))));
-  WriteGeneral(fields, Text12, Div(Div(fields.Number(Text3), 2.0), Sin(HalfAngleRadians(fields.Number(Text6)))));
+  WriteGeneral(fields, Text11,
+               Div(Div(fields.Number(Text3), 2.0), Sin(HalfAngleRadians(fields.Number(Text7)))));
+  WriteGeneral(fields, Text12,
+               Div(Div(fields.Number(Text3), 2.0), Sin(HalfAngleRadians(fields.Number(Text6)))));
   // a from the hyperbola's defining property F'P - FP = 2a.
   {
     const double a = Div(Sub(fields.Number(Text11), fields.Number(Text12)), 2.0);
@@ -89,7 +98,9 @@ void RunGeometryThroughConjugateAxis(FieldSet& fields, FormValues& values) {
     values.SemiAxisA = a;
   }
   // b^2 = c^2 - a^2, each square from two reads of the field.
-  WriteGeneral(fields, Text14, Sub(Mul(fields.Number(Text10), fields.Number(Text10)), Mul(fields.Number(Text13), fields.Number(Text13))));
+  WriteGeneral(fields, Text14,
+               Sub(Mul(fields.Number(Text10), fields.Number(Text10)),
+                   Mul(fields.Number(Text13), fields.Number(Text13))));
 }
 
 void RunFeedPlacement(FieldSet& fields, FormValues& values) {
@@ -99,7 +110,8 @@ void RunFeedPlacement(FieldSet& fields, FormValues& values) {
   ApplyPattern(fields, Text20, kTwoDecimals);
   // A: main reflector's vertex to the feed point, F - 2c; negative when the feed point lies behind
   // the vertex.
-  WriteGeneral(fields, Text21, Sub(*values.FocalLength, Add(*values.FocusToRim, *values.FeedToRim)));
+  WriteGeneral(fields, Text21,
+               Sub(*values.FocalLength, Add(*values.FocusToRim, *values.FeedToRim)));
   ApplyPattern(fields, Text21, kTwoDecimals);
 }
 

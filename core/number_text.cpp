@@ -10,7 +10,9 @@
 namespace velmora {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Checks the number grammar on a text without its surrounding spaces and returns the decimal
 // exponent of its leading non-zero digit (the order of magnitude), saturated; `allZero` tells a
@@ -174,11 +176,11 @@ std::string PatternText(double number, DisplayPattern pattern) {
   const int integerDigits = d.exponent >= 0 ? d.exponent + 1 : 1;
   // Places from the integer part's first digit down to the last decimal, plus one for a carry.
   std::string places(static_cast<std::size_t>(integerDigits + decimals + 1), '0');
-  const int offset = 1 + integerDigits - 1;  // index in `places` of the units digit
+  const int offset = integerDigits;  // index in `places` of the units digit, after the carry
   if (d.count > 0) {
     for (int k = 0; k < d.count && k <= lastKept; ++k) {
-      places[static_cast<std::size_t>(offset + (k - d.exponent))] =
-          d.digits[static_cast<std::size_t>(k)];
+      const int index = offset + k - d.exponent;
+      places[static_cast<std::size_t>(index)] = d.digits[static_cast<std::size_t>(k)];
     }
     // Half away from zero: the first dropped digit alone decides, since the digits are exact.
     const int firstDropped = lastKept + 1;
@@ -196,8 +198,7 @@ std::string PatternText(double number, DisplayPattern pattern) {
   out.reserve(places.size() + 2);
   if (d.negative && !roundedZero) out += '-';
   const auto units = static_cast<std::size_t>(offset);
-  const auto integerStart =
-      (roundedZero || firstSignificant > units) ? units : firstSignificant;
+  const auto integerStart = (roundedZero || firstSignificant > units) ? units : firstSignificant;
   out.append(places, integerStart, units + 1 - integerStart);
   out += '.';
   out.append(places, units + 1, static_cast<std::size_t>(decimals));
@@ -216,9 +217,13 @@ std::string RightCell(std::string_view text) {
   return cell;
 }
 
-double Int(double number) { return std::floor(number); }
+double Int(double number) {
+  return std::floor(number);
+}
 
-bool IsEmptyText(std::string_view text) { return text.empty(); }
+bool IsEmptyText(std::string_view text) {
+  return text.empty();
+}
 
 std::size_t CharacterCount(std::string_view text) {
   std::size_t units = 0;

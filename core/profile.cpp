@@ -2,10 +2,11 @@
 // the hyperboloid below the plane of its vertex, sqrt(a^2 (Y^2 / b^2 + 1)) - a, as one fixed-width
 // row "RRRRRRR DDDDDDD" + CR LF. The table reaches Text15 in one write after its last row.
 
+#include "profile.h"
+
 #include <string_view>
 
 #include "calc_error.h"
-#include "profile.h"
 #include "checked_arithmetic.h"
 #include "number_text.h"
 #include "numeric_loop.h"
@@ -36,8 +37,8 @@ void BuildProfileTable(FieldSet& fields, FormValues& values) {
     values.VertexOrdinate = Sqrt(Mul(Mul(fields.Number(Text13), fields.Number(Text13)), q));
   }
 
-  const LoopBounds bounds = ReadLoopBounds(fields.Text(Text17), fields.Text(Text18),
-                                           fields.Text(Text19));
+  const LoopBounds bounds =
+      ReadLoopBounds(fields.Text(Text17), fields.Text(Text18), fields.Text(Text19));
   // A STEP of 0, one too small to move the radius, or a range of too many rows would hang the
   // program or exhaust memory; such a table is refused before its first row.
   const auto rows = CountLoopPasses(bounds, kMaxProfileRows);
@@ -57,8 +58,10 @@ void BuildProfileTable(FieldSet& fields, FormValues& values) {
     values.DepthCell = RightCell(*values.DepthText);
     values.RadiusText = PatternText(radius, kTwoDecimals);
     values.RadiusCell = RightCell(*values.RadiusText);
-    table.append(*values.RadiusCell).append(kCellSeparator).append(*values.DepthCell).append(
-        kRowEnd);
+    table.append(*values.RadiusCell)
+        .append(kCellSeparator)
+        .append(*values.DepthCell)
+        .append(kRowEnd);
   });
   fields.Write(Text15, table);
 }

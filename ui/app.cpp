@@ -11,6 +11,11 @@
 #include "fonts.h"
 #include "profile.h"
 
+// The icons are compiled into the static window library; its resources must be registered by name.
+static void RegisterIconResources() {
+  Q_INIT_RESOURCE(icons);
+}
+
 namespace velmora::ui {
 
 void ConfigureApplication(QApplication& app) {
@@ -33,6 +38,7 @@ void ConfigureApplication(QApplication& app) {
 }
 
 QIcon ApplicationIcon() {
+  RegisterIconResources();
   QIcon icon;
   icon.addFile(QStringLiteral(":/icons/velmora-16.png"), QSize(16, 16));
   icon.addFile(QStringLiteral(":/icons/velmora-32.png"), QSize(32, 32));

@@ -5,7 +5,8 @@
 namespace velmora::ui {
 
 void InstallFontSubstitutes() {
-  const auto fixed = QString::fromUtf8(kFixedGothic.data(), static_cast<qsizetype>(kFixedGothic.size()));
+  const auto fixed =
+      QString::fromUtf8(kFixedGothic.data(), static_cast<qsizetype>(kFixedGothic.size()));
   const auto proportional = QString::fromUtf8(kProportionalGothic.data(),
                                               static_cast<qsizetype>(kProportionalGothic.size()));
   QFont::insertSubstitution(fixed, QString::fromLatin1(kFixedGothicSubstitute));

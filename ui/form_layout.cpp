@@ -6,13 +6,13 @@ namespace velmora::ui {
 namespace {
 
 constexpr std::array<FontSpec, 7> kFonts = {{
-    {kFixedGothic, true, 9.0, false},          // Font1: the window's font
-    {kProportionalGothic, false, 9.0, false},  // Font2
-    {kProportionalGothic, false, 9.0, true},   // Font3
-    {kProportionalGothic, false, 10.2, true},  // Font4: the design inputs
-    {kProportionalGothic, false, 10.2, false}, // Font5: the profile range
-    {kFixedGothic, true, 10.2, true},          // Font6: the placement results A and B
-    {kFixedGothic, true, 7.8, false},          // Font7: the sketch's small captions
+    {kFixedGothic, true, 9.0, false},           // Font1: the window's font
+    {kProportionalGothic, false, 9.0, false},   // Font2
+    {kProportionalGothic, false, 9.0, true},    // Font3
+    {kProportionalGothic, false, 10.2, true},   // Font4: the design inputs
+    {kProportionalGothic, false, 10.2, false},  // Font5: the profile range
+    {kFixedGothic, true, 10.2, true},           // Font6: the placement results A and B
+    {kFixedGothic, true, 7.8, false},           // Font7: the sketch's small captions
 }};
 
 using enum ElementKind;
@@ -114,10 +114,16 @@ constexpr std::array<LineSpec, 18> kLines = {{
 
 }  // namespace
 
-const FontSpec& Font(FontId id) { return kFonts[static_cast<std::size_t>(id)]; }
+const FontSpec& Font(FontId id) {
+  return kFonts[static_cast<std::size_t>(id)];
+}
 
-std::span<const ElementSpec> Elements() { return kElements; }
-std::span<const LineSpec> Lines() { return kLines; }
+std::span<const ElementSpec> Elements() {
+  return kElements;
+}
+std::span<const LineSpec> Lines() {
+  return kLines;
+}
 
 const ElementSpec* FindElement(std::string_view name) {
   const auto it = std::find_if(kElements.begin(), kElements.end(),

@@ -1,3 +1,5 @@
 #include "app.h"
 
-int main(int argc, char** argv) { return velmora::ui::RunApplication(argc, argv); }
+int main(int argc, char** argv) {
+  return velmora::ui::RunApplication(argc, argv);
+}

@@ -24,7 +24,9 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QColor ToColor(const Rgb& rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+QColor ToColor(const Rgb& rgb) {
+  return {rgb.red, rgb.green, rgb.blue};
+}
 
 double ScreenDotsPerInch() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -84,7 +86,8 @@ QWidget* MainWindow::MakeElement(const ElementSpec& spec) {
       button->setAutoDefault(false);
       button->setDefault(false);
       const Command command = spec.command;
-      connect(button, &QPushButton::clicked, this, [this, command] { emit commandClicked(command); });
+      connect(button, &QPushButton::clicked, this,
+              [this, command] { emit commandClicked(command); });
       widget = button;
       break;
     }

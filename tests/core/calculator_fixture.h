@@ -18,9 +18,8 @@ class CalculatorTest : public ::testing::Test {
  protected:
   void SetUp() override {
     calc.Form_Load();
-    calc.Fields().SetObserver([this](FieldId id, const std::string& text) {
-      writes.emplace_back(id, text);
-    });
+    calc.Fields().SetObserver(
+        [this](FieldId id, const std::string& text) { writes.emplace_back(id, text); });
   }
 
   const std::string& Text(FieldId id) const { return calc.Fields().Text(id); }

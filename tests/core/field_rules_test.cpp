@@ -15,9 +15,9 @@ using enum FieldId;
 class FieldRulesTest : public CalculatorTest {};
 
 TEST_F(FieldRulesTest, start_up_texts) {
-  const std::vector<std::string> expected = {
-      "370", "0.4323", "70", "0.686", "", "", "", "", "", "", "",
-      "",    "",       "",   "",      "", "0", "35", "1", "", ""};
+  const std::vector<std::string> expected = {"370", "0.4323", "70", "0.686", "",  "", "",
+                                             "",    "",       "",   "",      "",  "", "",
+                                             "",    "",       "0",  "35",    "1", "", ""};
   EXPECT_EQ(Snapshot(), expected);
 }
 
@@ -55,14 +55,14 @@ struct StopCase {
 
 TEST_F(FieldRulesTest, stop_rule_takes_the_exact_half) {
   const StopCase cases[] = {
-      {"75", "35", "37.5"},   // the exact half, not its integer part
-      {"70", "12", "35"},     // overwrites a STOP the user typed
-      {"71", "35", "35.5"},   {"70.5", "35", "35.25"},
-      {"-70", "35", "-35"},   // no sign check
-      {"0", "35", "0"},       {" 70 ", "1", "35"},
-      {"", "12", "12"},       // an empty diameter leaves STOP
-      {"abc", "12", "12"},    // not a number: the rule ends silently
-      {" ", "12", "12"},      {"70mm", "12", "12"},
+      {"75", "35", "37.5"},  // the exact half, not its integer part
+      {"70", "12", "35"},    // overwrites a STOP the user typed
+      {"71", "35", "35.5"},  {"70.5", "35", "35.25"},
+      {"-70", "35", "-35"},  // no sign check
+      {"0", "35", "0"},      {" 70 ", "1", "35"},
+      {"", "12", "12"},     // an empty diameter leaves STOP
+      {"abc", "12", "12"},  // not a number: the rule ends silently
+      {" ", "12", "12"},     {"70mm", "12", "12"},
       {"1e309", "12", "12"},
   };
   for (const auto& c : cases) {

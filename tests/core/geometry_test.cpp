@@ -30,15 +30,15 @@ TEST_F(GeometryTest, default_antenna_writes_every_field_in_order_with_its_texts)
   // Each write as the field holds it: the general text (cut to 10 characters in Text8..Text14),
   // then for the patterned fields their display text.
   const std::vector<Write> expected = {
-      {Text5, "159.951"},          {Text5, "159.951"},
-      {Text6, "120.16364259306"},  {Text6, "120.164"},
-      {Text7, "80.0933992488882"}, {Text7, "80.093"},
+      {Text5, "159.951"},           {Text5, "159.951"},
+      {Text6, "120.16364259306"},   {Text6, "120.164"},
+      {Text7, "80.0933992488882"},  {Text7, "80.093"},
       {Text16, "53.4929447143188"}, {Text16, "53.493"},
-      {Text8, "20.1653017"},       {Text9, "41.6726638"},
-      {Text10, "30.9189827"},      {Text11, "54.4206846"},
-      {Text12, "40.3935563"},      {Text13, "7.01356415"},
-      {Text14, "906.793409"},      {Text15, calc.Fields().Text(Text15)},
-      {Text20, "37.9325469"},      {Text20, "37.93"},
+      {Text8, "20.1653017"},        {Text9, "41.6726638"},
+      {Text10, "30.9189827"},       {Text11, "54.4206846"},
+      {Text12, "40.3935563"},       {Text13, "7.01356415"},
+      {Text14, "906.793409"},       {Text15, calc.Fields().Text(Text15)},
+      {Text20, "37.9325469"},       {Text20, "37.93"},
       {Text21, "98.1130343919862"}, {Text21, "98.11"},
   };
   EXPECT_EQ(writes, expected);
@@ -74,7 +74,9 @@ struct InputCase {
 
 TEST_F(GeometryTest, edge_inputs_that_complete) {
   const InputCase cases[] = {
-      {"F/D 0.25: the tangent of 1.57, not of pi/2", Text2, "0.25",
+      {"F/D 0.25: the tangent of 1.57, not of pi/2",
+       Text2,
+       "0.25",
        {{Text5, "92.500"},
         {Text6, "180.000"},
         {Text8, "0.02787144"},
@@ -83,14 +85,17 @@ TEST_F(GeometryTest, edge_inputs_that_complete) {
         {Text14, "340.443018"},
         {Text20, "30.56"},
         {Text21, "50.80"}}},
-      {"d 200: the feed point behind the vertex", Text3, "200",
+      {"d 200: the feed point behind the vertex",
+       Text3,
+       "200",
        {{Text21, "-16.73"}, {Text20, "108.38"}}},
   };
   for (const auto& c : cases) {
     Calculator fresh;
     fresh.Form_Load();
     std::vector<Write> seen;
-    fresh.Fields().SetObserver([&seen](FieldId id, const std::string& t) { seen.emplace_back(id, t); });
+    fresh.Fields().SetObserver(
+        [&seen](FieldId id, const std::string& t) { seen.emplace_back(id, t); });
     fresh.Fields().StoreUserText(c.field, c.text);
     fresh.Command1_Click();
     for (const auto& [field, text] : c.expected) {
@@ -114,10 +119,10 @@ struct StopCase {
 
 TEST_F(GeometryTest, a_zero_input_stops_at_its_step_keeping_what_was_written) {
   const StopCase cases[] = {
-      {Text1, {Text5}, "0.000"},                 // step 3: 0 / 0
-      {Text2, {Text5}, "0.000"},                 // step 3: division by zero
-      {Text3, {Text5, Text6}, "159.951"},        // step 4: 0 / 0
-      {Text4, {Text5, Text6}, "159.951"},        // step 4: division by zero
+      {Text1, {Text5}, "0.000"},           // step 3: 0 / 0
+      {Text2, {Text5}, "0.000"},           // step 3: division by zero
+      {Text3, {Text5, Text6}, "159.951"},  // step 4: 0 / 0
+      {Text4, {Text5, Text6}, "159.951"},  // step 4: division by zero
   };
   for (const auto& c : cases) {
     Calculator fresh;

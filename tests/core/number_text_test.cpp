@@ -55,10 +55,11 @@ TEST(to_number, underflow_gives_zero_of_the_written_sign) {
 
 TEST(to_number, rejects_everything_else) {
   const char* const rejected[] = {
-      "",      "   ",     "abc",   "12mm",  "1.2.3", "-",        "+",      ".",     "e5",
-      "1e",    "1e+",     "1 2",   "1,000", "0x10",  "inf",      "nan",    "--1",   "+-1",
-      "1e1.5", "\t1",     "1\t",   "1e309", "-1e309", "1e99999999999999999999", "１",
-      "7.0135641e-", "1.42108547E",
+      "",      "   ",         "abc",         "12mm",  "1.2.3",  "-",
+      "+",     ".",           "e5",          "1e",    "1e+",    "1 2",
+      "1,000", "0x10",        "inf",         "nan",   "--1",    "+-1",
+      "1e1.5", "\t1",         "1\t",         "1e309", "-1e309", "1e99999999999999999999",
+      "１",    "7.0135641e-", "1.42108547E",
   };
   for (const char* text : rejected) {
     EXPECT_THROW((void)ToNumber(text), CalcError) << "ToNumber(\"" << text << "\")";
@@ -66,7 +67,10 @@ TEST(to_number, rejects_everything_else) {
 }
 
 TEST(to_number, text_with_an_embedded_nul_is_rejected) {
-  const std::string text("12\0" "3", 4);
+  const std::string text(
+      "12\0"
+      "3",
+      4);
   EXPECT_THROW((void)ToNumber(text), CalcError);
 }
 
@@ -157,10 +161,10 @@ TEST(pattern_text, rounds_the_fifteen_digit_decimal_half_away_from_zero) {
       {999.9995, kThreeDecimals, "1000.000"},
       {0.5, kTwoDecimals, "0.50"},
       {35.0, kTwoDecimals, "35.00"},
-      {0.125, kTwoDecimals, "0.13"},    // printf gives 0.12
+      {0.125, kTwoDecimals, "0.13"},  // printf gives 0.12
       {-0.125, kTwoDecimals, "-0.13"},
-      {2.675, kTwoDecimals, "2.68"},    // printf gives 2.67
-      {3.005, kTwoDecimals, "3.01"},    // printf gives 3.00
+      {2.675, kTwoDecimals, "2.68"},  // printf gives 2.67
+      {3.005, kTwoDecimals, "3.01"},  // printf gives 3.00
       {0.9999999999999999, kTwoDecimals, "1.00"},
       {0.30000000000000004, kTwoDecimals, "0.30"},
       {10000.0, kTwoDecimals, "10000.00"},
@@ -189,7 +193,7 @@ TEST(pattern_text, converts_a_text_value_first) {
 
 TEST(right_cell, pads_in_front_or_keeps_the_first_seven) {
   const std::pair<const char*, const char*> cases[] = {
-      {"5.00", "   5.00"},     {"0.123", "  0.123"},   {"12.345", " 12.345"},
+      {"5.00", "   5.00"},     {"0.123", "  0.123"},    {"12.345", " 12.345"},
       {"1234.567", "1234.56"}, {"-123.456", "-123.45"}, {"10000.00", "10000.0"},
       {"", "       "},         {"1000.000", "1000.00"}, {"abcdefg", "abcdefg"},
   };

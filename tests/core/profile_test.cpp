@@ -1,6 +1,8 @@
 // The sub-reflector profile table: the default 36 rows character for character, the ranges that
 // break a naive loop, the failures that lose the table, and the guard against endless tables.
 
+#include "profile.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,7 +11,6 @@
 
 #include "calc_error.h"
 #include "calculator_fixture.h"
-#include "profile.h"
 
 namespace velmora::testing {
 namespace {
@@ -73,17 +74,40 @@ struct RangeCase {
 TEST_F(ProfileTest, ranges) {
   const RangeCase cases[] = {
       {"START beyond STOP: no row", "40", "35", "1", 0, {}},
-      {"STEP 2: 35 falls between two loop values", "0", "35", "2", 18,
+      {"STEP 2: 35 falls between two loop values",
+       "0",
+       "35",
+       "2",
+       18,
        {{0, "   0.00   0.000"}, {17, "  34.00   3.565"}}},
-      {"a negative STEP runs down", "35", "0", "-1", 36,
+      {"a negative STEP runs down",
+       "35",
+       "0",
+       "-1",
+       36,
        {{0, "  35.00   3.740"}, {35, "   0.00   0.000"}}},
-      {"a negative START: depth does not depend on the sign", "-2", "2", "1", 5,
-       {{0, "  -2.00   0.015"}, {1, "  -1.00   0.004"}, {2, "   0.00   0.000"},
-        {3, "   1.00   0.004"}, {4, "   2.00   0.015"}}},
-      {"0..1 by 0.1: the accumulated 0.9999999999999999 still makes a row", "0", "1", "0.1", 11,
+      {"a negative START: depth does not depend on the sign",
+       "-2",
+       "2",
+       "1",
+       5,
+       {{0, "  -2.00   0.015"},
+        {1, "  -1.00   0.004"},
+        {2, "   0.00   0.000"},
+        {3, "   1.00   0.004"},
+        {4, "   2.00   0.015"}}},
+      {"0..1 by 0.1: the accumulated 0.9999999999999999 still makes a row",
+       "0",
+       "1",
+       "0.1",
+       11,
        {{3, "   0.30   0.000"}, {10, "   1.00   0.004"}}},
       {"0..0.3 by 0.1: the fourth value is above 0.3", "0", "0.3", "0.1", 3, {}},
-      {"10000: both cells keep their first seven characters", "10000", "10000", "1", 1,
+      {"10000: both cells keep their first seven characters",
+       "10000",
+       "10000",
+       "1",
+       1,
        {{0, "10000.0 2322.07"}}},
       {"a single row at START = STOP", "35", "35", "0.5", 1, {{0, "  35.00   3.740"}}},
   };

@@ -1,0 +1,138 @@
+// Input that a user, a clipboard or a stray key can put into the window: each time the calculation
+// stops silently or completes, nothing crashes, no field shows an infinity or a NaN, and the
+// window answers the next click at once.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "app.h"
+#include "main_window.h"
+
+using namespace velmora::ui;
+using velmora::FieldAt;
+
+class HostileInputTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Form1> form_;
+
+  QLineEdit* LineField(int n) { return qobject_cast<QLineEdit*>(form_->Window().FieldWidget(n)); }
+
+  // Replaces a field's text as the user would: select all, paste from the clipboard.
+  void Paste(int n, const QString& text) {
+    QLineEdit* field = LineField(n);
+    field->setFocus();
+    field->selectAll();
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+  }
+
+  void Click(Command command) {
+    QTest::mouseClick(form_->Window().Button(command), Qt::LeftButton);
+  }
+
+  void ExpectNoInfinityOrNaN() {
+    for (int n = 5; n <= 21; ++n) {
+      if (n >= 17 && n <= 19) continue;  // typed range fields
+      const QString text = form_->Window().FieldText(n).toLower();
+      QVERIFY2(!text.contains("inf") && !text.contains("nan"), qPrintable(text.left(40)));
+    }
+  }
+
+  void ExpectTheNextClickAnsweredAtOnce() {
+    QElapsedTimer clock;
+    clock.start();
+    Click(Command::Clear);
+    QVERIFY(clock.elapsed() < 1000);
+    for (int n = 1; n <= 21; ++n) QCOMPARE(form_->Window().FieldText(n), QString());
+  }
+
+ private slots:
+  void initTestCase() { ConfigureApplication(*qobject_cast<QApplication*>(qApp)); }
+  void init() {
+    form_ = std::make_unique<Form1>(96.0);
+    form_->Load();
+    form_->Window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form_->Window()));
+  }
+  void cleanup() { form_.reset(); }
+
+  void inputTextsStopOrComplete_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("completes");
+    QTest::newRow("1 MB of digits: beyond the largest double")
+        << 1 << QString(1 << 20, QLatin1Char('7')) << false;
+    QTest::newRow("1 MB of zeros after the point: a tiny D")
+        << 1 << (QStringLiteral("0.") + QString((1 << 20) - 3, QLatin1Char('0')) + "1") << false;
+    QTest::newRow("full-width digits are not a number")
+        << 1 << QString::fromUtf8("３７０") << false;
+    QTest::newRow("a NUL inside the number")
+        << 3 << (QStringLiteral("7") + QChar(0) + "0") << false;
+    QTest::newRow("a lone minus") << 2 << QStringLiteral("-") << false;
+    QTest::newRow("1e309 overflows") << 4 << QStringLiteral("1e309") << false;
+    QTest::newRow("1e-400 underflows to 0: D of 0") << 1 << QStringLiteral("1e-400") << false;
+    QTest::newRow("a huge but finite D") << 1 << QStringLiteral("1e300") << false;
+    QTest::newRow("a negative diameter completes") << 1 << QStringLiteral("-370") << true;
+    QTest::newRow("Japanese text") << 2 << QString::fromUtf8("ゼロ点四") << false;
+    QTest::newRow("a STEP of 1e-300 is refused") << 19 << QStringLiteral("1e-300") << false;
+    QTest::newRow("a STEP of 0 is refused") << 19 << QStringLiteral("0") << false;
+  }
+  void inputTextsStopOrComplete() {
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(bool, completes);
+    Paste(field, text);
+    // A line edit holds at most 32767 characters; the field holds exactly what it shows.
+    QCOMPARE(form_->Core().Fields().Text(FieldAt(field)), LineField(field)->text().toStdString());
+    QVERIFY(text.startsWith(LineField(field)->text()));
+    Click(Command::Calculate);
+    QCOMPARE(!form_->Window().FieldText(21).isEmpty(), completes);
+    ExpectNoInfinityOrNaN();
+    ExpectTheNextClickAnsweredAtOnce();
+  }
+
+  void japaneseAndEmojiKeepWholeCharactersInAShortField_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("kana beyond ten") << QString::fromUtf8("あいうえおかきくけこさし")
+                                     << QString::fromUtf8("あいうえおかきくけこ");
+    QTest::newRow("an emoji across the limit")
+        << QString::fromUtf8("123456789\xF0\x9F\x98\x80") << QStringLiteral("123456789");
+    QTest::newRow("an emoji within the limit") << QString::fromUtf8("12345678\xF0\x9F\x98\x80")
+                                               << QString::fromUtf8("12345678\xF0\x9F\x98\x80");
+  }
+  void japaneseAndEmojiKeepWholeCharactersInAShortField() {
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    Paste(8, typed);
+    QCOMPARE(LineField(8)->text(), kept);
+    QCOMPARE(QString::fromStdString(form_->Core().Fields().Text(velmora::FieldId::Text8)), kept);
+    // The result field is overwritten by the next calculation.
+    Click(Command::Calculate);
+    QCOMPARE(LineField(8)->text(), QStringLiteral("20.1653017"));
+  }
+
+  void tabThroughADiameterThatIsNotANumber() {
+    QLineEdit* diameter = LineField(3);
+    diameter->setFocus();
+    diameter->selectAll();
+    QTest::keyClicks(diameter, "abc");
+    QTest::keyClick(diameter, Qt::Key_Tab);
+    QCOMPARE(LineField(18)->text(), QStringLiteral("35"));
+    QCOMPARE(QApplication::focusWidget(), form_->Window().FieldWidget(4));
+    Click(Command::Calculate);
+    QCOMPARE(LineField(5)->text(), QStringLiteral("159.951"));  // steps 1..3 complete
+    QCOMPARE(LineField(7)->text(), QString());                  // step 4 reads "abc"
+    ExpectTheNextClickAnsweredAtOnce();
+  }
+};
+
+QTEST_MAIN(HostileInputTest)
+#include "hostile_input_test.moc"

@@ -1,0 +1,350 @@
+// The window Form1 as the user meets it: every element where the layout puts it, its texts, fonts
+// and colours, the tab cycle, and the five events driven by real key and mouse events.
+
+#include "main_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app.h"
+#include "fonts.h"
+#include "form_layout.h"
+#include "twips.h"
+
+using namespace velmora::ui;
+using velmora::FieldAt;
+
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLineEdit* LineField(Form1& form, int n) {
+  return qobject_cast<QLineEdit*>(form.Window().FieldWidget(n));
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Form1> form_;
+
+  Form1& Started() {
+    form_ = std::make_unique<Form1>(96.0);
+    form_->Load();
+    form_->Window().activateWindow();
+    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form_->Window());
+    return *form_;
+  }
+
+  void Click(Command command) {
+    QTest::mouseClick(form_->Window().Button(command), Qt::LeftButton);
+  }
+
+ private slots:
+  void initTestCase() { ConfigureApplication(*qobject_cast<QApplication*>(qApp)); }
+  void cleanup() { form_.reset(); }
+
+  void everyElementSitsInItsTwipsBox_data() {
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<int>("divisor");
+    QTest::newRow("96 dpi: 15 twips a pixel") << 96.0 << 15;
+    QTest::newRow("120 dpi: 12 twips a pixel") << 120.0 << 12;
+  }
+  void everyElementSitsInItsTwipsBox() {
+    QFETCH(double, dpi);
+    QFETCH(int, divisor);
+    MainWindow window(dpi);
+    const auto round = [divisor](int twips) {
+      return static_cast<int>(std::lround(static_cast<double>(twips) / divisor));
+    };
+    QCOMPARE(window.size(), QSize(round(kClientWidthTwips), round(kClientHeightTwips)));
+    QCOMPARE(static_cast<int>(Elements().size()) + static_cast<int>(Lines().size()), 74);
+    for (const ElementSpec& spec : Elements()) {
+      QWidget* widget = window.Element(spec.name);
+      QVERIFY2(widget != nullptr, spec.name.data());
+      const QRect expected(round(spec.box.left), round(spec.box.top), round(spec.box.width),
+                           round(spec.box.height));
+      QCOMPARE(widget->geometry(), expected);
+      QVERIFY2(window.rect().contains(widget->geometry()), spec.name.data());
+    }
+    // The version caption ends exactly at the right border.
+    const QRect version = window.Element("Label32")->geometry();
+    QCOMPARE(version.x() + version.width(), window.width());
+  }
+
+  void captionsAndButtonsShowTheirTexts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    const std::pair<const char*, const char*> rows[] = {
+        {"Label1", "主反射鏡直径 mm"},
+        {"Label2", "主反射鏡\u3000F/D"},
+        {"Label3", "副反射鏡直径 mm"},
+        {"Label4", "輻射器\u3000F/D"},
+        {"Label5", "焦点距離   mm"},
+        {"Label6", "開口角\uFF12\u0398 deg"},
+        {"Label7", "輻射角\uFF12\u0398 deg"},
+        {"Label20", "DISH深さ \u3000mm"},
+        {"Label21", "Y            X"},
+        {"Label31", "Y 計算間隔 (mm)"},
+        {"Label9", "F'Q"},
+        {"Label14", "b^2"},
+        {"Label19", "↑Y"},
+        {"Label18", "→X"},
+        {"Command1", "計 算"},
+        {"Command2", "終 了"},
+        {"Command3", "クリア"},
+    };
+    for (const auto& [name, text] : rows) {
+      QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(text);
+    }
+  }
+  void captionsAndButtonsShowTheirTexts() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    MainWindow window(96.0);
+    QWidget* widget = window.Element(name.toStdString());
+    QVERIFY(widget != nullptr);
+    const QString shown = widget->property("text").toString();
+    QCOMPARE(shown, text);
+  }
+
+  void everyCaptionMatchesItsRow() {
+    MainWindow window(96.0);
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("カセグレン副反射鏡 計算プログラム"));
+    QVERIFY(window.Element("Label32")->property("text").toString().startsWith("Ver 1.0a"));
+    for (const ElementSpec& spec : Elements()) {
+      if (spec.kind == ElementKind::Field) continue;
+      QCOMPARE(window.Element(spec.name)->property("text").toString(), Q(spec.text));
+    }
+  }
+
+  void fontsResolveToTheJapaneseGothicFaces() {
+    MainWindow window(96.0);
+    struct Row {
+      const char* name;
+      const char* face;
+      const char* resolved;
+      double points;
+      bool bold;
+    };
+    const Row rows[] = {
+        {"Label31", "ＭＳ ゴシック", "IPAGothic", 9.0, false},     // Font1
+        {"Label15", "ＭＳ Ｐゴシック", "IPAPGothic", 9.0, false},  // Font2
+        {"Label1", "ＭＳ Ｐゴシック", "IPAPGothic", 9.0, true},    // Font3
+        {"Text15", "ＭＳ Ｐゴシック", "IPAPGothic", 9.0, true},    // Font3
+        {"Text1", "ＭＳ Ｐゴシック", "IPAPGothic", 10.2, true},    // Font4
+        {"Text17", "ＭＳ Ｐゴシック", "IPAPGothic", 10.2, false},  // Font5
+        {"Text20", "ＭＳ ゴシック", "IPAGothic", 10.2, true},      // Font6
+        {"Label25", "ＭＳ ゴシック", "IPAGothic", 7.8, false},     // Font7
+    };
+    for (const Row& row : rows) {
+      const QFont font = window.Element(row.name)->font();
+      QCOMPARE(font.family(), QString::fromUtf8(row.face));
+      QCOMPARE(font.pointSizeF(), row.points);
+      QCOMPARE(font.bold(), row.bold);
+      QCOMPARE(QFontInfo(font).family(), QString::fromLatin1(row.resolved));
+    }
+    QCOMPARE(window.font().family(), QString::fromUtf8("ＭＳ ゴシック"));
+  }
+
+  void colorsOfInputsResultsAndTable() {
+    MainWindow window(96.0);
+    const QColor lightYellow(255, 255, 192);
+    for (int n : {1, 2, 3, 4, 17, 18, 19}) {
+      QCOMPARE(window.FieldWidget(n)->palette().color(QPalette::Base), lightYellow);
+    }
+    for (int n : {5, 6, 7, 8, 14, 15, 16, 20, 21}) {
+      QVERIFY(window.FieldWidget(n)->palette().color(QPalette::Base) != lightYellow);
+    }
+    QCOMPARE(window.FieldWidget(20)->palette().color(QPalette::Text), QColor(0, 0, 192));
+    QCOMPARE(window.FieldWidget(21)->palette().color(QPalette::Text), QColor(0, 0, 192));
+    QCOMPARE(window.FieldWidget(15)->palette().color(QPalette::Text), QColor(0, 0, 128));
+    QCOMPARE(window.FieldWidget(5)->palette().color(QPalette::Text), QColor(0, 0, 0));
+    for (int n = 8; n <= 14; ++n) {
+      QCOMPARE(window.FieldWidget(n)->palette().color(QPalette::Text), QColor(128, 128, 128));
+      const auto label = "Label" + std::to_string(n);
+      QCOMPARE(window.Element(label)->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    }
+    QCOMPARE(window.Element("Label1")->palette().color(QPalette::Window), QColor(255, 255, 255));
+    QVERIFY(window.Element("Label1")->autoFillBackground());
+    auto* table = qobject_cast<QPlainTextEdit*>(window.FieldWidget(15));
+    QVERIFY(table != nullptr);
+    QCOMPARE(table->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(table->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(table->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  }
+
+  void startsWithTheDefaultsAndTheFocusInText1() {
+    Form1& form = Started();
+    QCOMPARE(LineField(form, 1)->text(), QStringLiteral("370"));
+    QCOMPARE(LineField(form, 2)->text(), QStringLiteral("0.4323"));
+    QCOMPARE(LineField(form, 18)->text(), QStringLiteral("35"));
+    QCOMPARE(LineField(form, 5)->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), form.Window().FieldWidget(1));
+  }
+
+  void tabCyclesInTabIndexOrder() {
+    Started();
+    const QStringList expected = {"Text2",    "Text3",  "Text4",  "Text17", "Text18",   "Text19",
+                                  "Command1", "Text5",  "Text6",  "Text7",  "Text8",    "Text9",
+                                  "Text10",   "Text11", "Text12", "Text13", "Text14",   "Text15",
+                                  "Command2", "Text16", "Text20", "Text21", "Command3", "Text1"};
+    QStringList seen;
+    for (int k = 0; k < expected.size(); ++k) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      seen << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(seen, expected);
+  }
+
+  void lockedAndLimitedFields() {
+    Form1& form = Started();
+    QLineEdit* angle = LineField(form, 7);
+    QVERIFY(angle->isReadOnly());
+    angle->setFocus();
+    QTest::keyClicks(angle, "12");
+    QCOMPARE(angle->text(), QString());
+    for (int n = 8; n <= 14; ++n) {
+      QLineEdit* field = LineField(form, n);
+      field->setFocus();
+      QTest::keyClicks(field, "123456789012");
+      QCOMPARE(field->text(), QStringLiteral("1234567890"));
+      QCOMPARE(form.Core().Fields().Text(FieldAt(n)), "1234567890");
+    }
+    QLineEdit* input = LineField(form, 1);
+    input->selectAll();
+    QTest::keyClicks(input, "123456789012");
+    QCOMPARE(form.Core().Fields().Text(FieldAt(1)), "123456789012");
+  }
+
+  void typedDiameterSetsStopBeforeTheCalculation() {
+    Form1& form = Started();
+    QLineEdit* diameter = LineField(form, 3);
+    diameter->setFocus();
+    diameter->selectAll();
+    QTest::keyClicks(diameter, "75");
+    Click(Command::Calculate);
+    QCOMPARE(LineField(form, 18)->text(), QStringLiteral("37.5"));
+    const QString table = form.Window().FieldText(15);
+    QCOMPARE(table.count('\n'), 38);  // radii 0 to 37, up to the new STOP
+    QVERIFY(table.section('\n', -2, -2).startsWith(QStringLiteral("  37.00 ")));
+    QCOMPARE(form.Core().Fields().Text(velmora::FieldId::Text15).size(), 38U * 17U);
+  }
+
+  void calculateShowsTheWorkedExample() {
+    Form1& form = Started();
+    Click(Command::Calculate);
+    const std::pair<int, const char*> shown[] = {
+        {5, "159.951"},     {6, "120.164"},     {7, "80.093"},      {16, "53.493"},
+        {8, "20.1653017"},  {9, "41.6726638"},  {10, "30.9189827"}, {11, "54.4206846"},
+        {12, "40.3935563"}, {13, "7.01356415"}, {14, "906.793409"}, {20, "37.93"},
+        {21, "98.11"}};
+    for (const auto& [field, text] : shown) {
+      QCOMPARE(LineField(form, field)->text(), QString::fromLatin1(text));
+      // A field wider than its box shows the beginning of its text.
+      QCOMPARE(LineField(form, field)->cursorPosition(), 0);
+    }
+    const QString table = form.Window().FieldText(15);
+    QCOMPARE(table.count('\n'), 36);
+    QVERIFY(table.startsWith(QStringLiteral("   0.00   0.000\n   1.00   0.004\n")));
+    // The field set keeps the rows exactly as the calculation wrote them.
+    QCOMPARE(form.Core().Fields().Text(velmora::FieldId::Text15).size(), 612U);
+    // Reading a field returns exactly what the window shows.
+    for (int n = 1; n <= 21; ++n) {
+      QString shownText = form.Window().FieldText(n);
+      if (n == 15) shownText.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+      QCOMPARE(shownText.toStdString(), form.Core().Fields().Text(FieldAt(n)));
+    }
+  }
+
+  void clearEmptiesEveryWidget() {
+    Form1& form = Started();
+    Click(Command::Calculate);
+    Click(Command::Clear);
+    for (int n = 1; n <= 21; ++n) QCOMPARE(form.Window().FieldText(n), QString());
+  }
+
+  void typedTableTextReachesTheFieldSetWithCrLf() {
+    Form1& form = Started();
+    auto* table = qobject_cast<QPlainTextEdit*>(form.Window().FieldWidget(15));
+    table->setFocus();
+    QTest::keyClicks(table, "a");
+    QTest::keyClick(table, Qt::Key_Return);
+    QTest::keyClicks(table, "b");
+    QCOMPARE(form.Core().Fields().Text(velmora::FieldId::Text15), "a\r\nb");
+  }
+
+  void largeTableRunsUnderAWaitCursor() {
+    Form1& form = Started();
+    auto* table = qobject_cast<QPlainTextEdit*>(form.Window().FieldWidget(15));
+    bool waitCursorShown = false;
+    connect(table, &QPlainTextEdit::textChanged, this, [&waitCursorShown] {
+      const QCursor* cursor = QGuiApplication::overrideCursor();
+      waitCursorShown = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+    });
+    QLineEdit* stop = LineField(form, 18);
+    stop->setFocus();
+    stop->selectAll();
+    QTest::keyClicks(stop, "20000");
+    Click(Command::Calculate);
+    QVERIFY(waitCursorShown);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+  }
+
+  void contextMenuSpeaksJapanese() {
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo").contains(QStringLiteral("元に戻す")),
+             true);
+  }
+
+  void exitEndsTheEventLoopAtOnce() {
+    Form1& form = Started();
+    bool timedOut = false;
+    QTimer::singleShot(0, &form.Window(), [this] { Click(Command::Exit); });
+    QTimer::singleShot(5000, qApp, [&timedOut] {
+      timedOut = true;
+      QCoreApplication::exit(1);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const int code = QCoreApplication::exec();
+    QVERIFY(!timedOut);
+    QCOMPARE(code, 0);
+    QVERIFY(clock.elapsed() < 2000);
+    QVERIFY(!form.Window().isVisible());
+  }
+
+  void closingTheWindowEndsTheEventLoop() {
+    Form1& form = Started();
+    bool timedOut = false;
+    QTimer::singleShot(0, &form.Window(), [&form] { form.Window().close(); });
+    QTimer::singleShot(5000, qApp, [&timedOut] {
+      timedOut = true;
+      QCoreApplication::exit(1);
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!timedOut);
+  }
+
+  void applicationNameVersionAndIcon() {
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("velmora"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+    const QIcon icon = ApplicationIcon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
