@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -86,8 +88,25 @@ void AppendExponent(std::string& out, int exponent) {
 
 // Below this order of magnitude the general text switches to the exponent form ("1E-05").
 constexpr int kSmallestFixedExponent = -4;
-// From this order on the general text is in exponent form ("1E+15").
+// Up to this order the general text is in fixed form; from 1E+15 on in exponent form.
 constexpr int kLargestFixedExponent = 14;
+
+constexpr std::array<std::uint64_t, 16> kPowersOfTen = {1ULL,
+                                                        10ULL,
+                                                        100ULL,
+                                                        1000ULL,
+                                                        10000ULL,
+                                                        100000ULL,
+                                                        1000000ULL,
+                                                        10000000ULL,
+                                                        100000000ULL,
+                                                        1000000000ULL,
+                                                        10000000000ULL,
+                                                        100000000000ULL,
+                                                        1000000000000ULL,
+                                                        10000000000000ULL,
+                                                        100000000000000ULL,
+                                                        1000000000000000ULL};
 
 std::size_t Utf8SequenceLength(unsigned char lead) {
   if (lead < 0x80) return 1;
@@ -132,31 +151,36 @@ double ToNumber(std::string_view text) {
 }
 
 std::string GeneralText(double number) {
-  const detail::DecimalDigits d = detail::ToDecimalDigits(number);
-  if (d.count == 0) return "0";
+  const detail::FifteenDigits f = detail::ToFifteenDigits(number);
+  if (f.significand == 0) return "0";
+  std::array<char, detail::kSignificantDigits> digits{};
+  std::to_chars(digits.data(), digits.data() + digits.size(), f.significand);
+  int count = detail::kSignificantDigits;
+  while (digits[static_cast<std::size_t>(count - 1)] == '0') --count;
+  const auto digit = [&digits](int k) { return digits[static_cast<std::size_t>(k)]; };
+
   std::string out;
   out.reserve(24);
-  if (d.negative) out += '-';
-  const auto digit = [&d](int k) { return d.digits[static_cast<std::size_t>(k)]; };
-  if (d.exponent < kSmallestFixedExponent || d.exponent > kLargestFixedExponent) {
+  if (f.negative) out += '-';
+  if (f.exponent < kSmallestFixedExponent || f.exponent > kLargestFixedExponent) {
     out += digit(0);
-    if (d.count > 1) {
+    if (count > 1) {
       out += '.';
-      for (int k = 1; k < d.count; ++k) out += digit(k);
+      for (int k = 1; k < count; ++k) out += digit(k);
     }
-    AppendExponent(out, d.exponent);
+    AppendExponent(out, f.exponent);
     return out;
   }
-  if (d.exponent < 0) {
+  if (f.exponent < 0) {
     out += "0.";
-    out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-    for (int k = 0; k < d.count; ++k) out += digit(k);
+    out.append(static_cast<std::size_t>(-f.exponent - 1), '0');
+    for (int k = 0; k < count; ++k) out += digit(k);
     return out;
   }
-  for (int k = 0; k <= d.exponent; ++k) out += k < d.count ? digit(k) : '0';
-  if (d.count > d.exponent + 1) {
+  for (int k = 0; k <= f.exponent; ++k) out += k < count ? digit(k) : '0';
+  if (count > f.exponent + 1) {
     out += '.';
-    for (int k = d.exponent + 1; k < d.count; ++k) out += digit(k);
+    for (int k = f.exponent + 1; k < count; ++k) out += digit(k);
   }
   return out;
 }
@@ -168,40 +192,43 @@ std::string IntegerText(std::int16_t number) {
 }
 
 std::string PatternText(double number, DisplayPattern pattern) {
-  const detail::DecimalDigits d = detail::ToDecimalDigits(number);
+  const detail::FifteenDigits f = detail::ToFifteenDigits(number);
   const int decimals = pattern.decimals;
-  // Digit k of the 15-digit decimal stands at the decimal place exponent - k; the last place kept
-  // is -decimals, so the kept digits are those with k <= exponent + decimals.
-  const int lastKept = d.exponent + decimals;
-  const int integerDigits = d.exponent >= 0 ? d.exponent + 1 : 1;
-  // Places from the integer part's first digit down to the last decimal, plus one for a carry.
-  std::string places(static_cast<std::size_t>(integerDigits + decimals + 1), '0');
-  const int offset = integerDigits;  // index in `places` of the units digit, after the carry
-  if (d.count > 0) {
-    for (int k = 0; k < d.count && k <= lastKept; ++k) {
-      const int index = offset + k - d.exponent;
-      places[static_cast<std::size_t>(index)] = d.digits[static_cast<std::size_t>(k)];
-    }
-    // Half away from zero: the first dropped digit alone decides, since the digits are exact.
-    const int firstDropped = lastKept + 1;
-    const bool roundUp = firstDropped >= 0 && firstDropped < d.count &&
-                         d.digits[static_cast<std::size_t>(firstDropped)] >= '5';
-    if (roundUp) {
-      auto k = places.size() - 1;
-      while (places[k] == '9') places[k--] = '0';
-      ++places[k];
-    }
-  }
-  const auto firstSignificant = places.find_first_not_of('0');
-  const bool roundedZero = firstSignificant == std::string::npos;
   std::string out;
-  out.reserve(places.size() + 2);
-  if (d.negative && !roundedZero) out += '-';
-  const auto units = static_cast<std::size_t>(offset);
-  const auto integerStart = (roundedZero || firstSignificant > units) ? units : firstSignificant;
-  out.append(places, integerStart, units + 1 - integerStart);
+  std::array<char, 24> buffer{};
+  const auto appendInteger = [&out, &buffer](std::uint64_t value) {
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    out.append(buffer.data(), written.ptr);
+  };
+  if (f.exponent > kLargestFixedExponent) {
+    // All 15 digits stand in the integer part: nothing to round, only zeros to add.
+    if (f.negative) out += '-';
+    appendInteger(f.significand);
+    out.append(static_cast<std::size_t>(f.exponent - kLargestFixedExponent), '0');
+    out += '.';
+    out.append(static_cast<std::size_t>(decimals), '0');
+    return out;
+  }
+  // The value in units of the last decimal shown, rounded half away from zero: the significand's
+  // digits below that place are dropped, and a dropped part of one half or more raises it.
+  const int dropped = kLargestFixedExponent - f.exponent - decimals;
+  std::uint64_t units = 0;
+  if (dropped <= 0) {
+    units = f.significand * kPowersOfTen[static_cast<std::size_t>(-dropped)];
+  } else if (dropped <= detail::kSignificantDigits) {
+    const std::uint64_t half = 5 * kPowersOfTen[static_cast<std::size_t>(dropped - 1)];
+    units = (f.significand + half) / kPowersOfTen[static_cast<std::size_t>(dropped)];
+  }
+  if (f.negative && units != 0) out += '-';  // a rounded zero has no sign
+  const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(decimals)];
+  appendInteger(units / unit);
   out += '.';
-  out.append(places, units + 1, static_cast<std::size_t>(decimals));
+  const std::uint64_t fraction = units % unit;
+  const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), fraction);
+  out.append(
+      static_cast<std::size_t>(decimals) - static_cast<std::size_t>(written.ptr - buffer.data()),
+      '0');
+  out.append(buffer.data(), written.ptr);
   return out;
 }
 
@@ -210,8 +237,12 @@ std::string PatternText(std::string_view text, DisplayPattern pattern) {
 }
 
 std::string RightCell(std::string_view text) {
-  const std::string_view kept = FirstCharacters(text, kCellWidth);
-  const std::size_t count = CharacterCount(kept);
+  // The table's texts are plain ASCII, one byte a character; others are counted as the window does.
+  const bool ascii = std::all_of(text.begin(), text.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  const std::string_view kept =
+      ascii ? text.substr(0, std::min(text.size(), kCellWidth)) : FirstCharacters(text, kCellWidth);
+  const std::size_t count = ascii ? kept.size() : CharacterCount(kept);
   std::string cell(kCellWidth - count, ' ');
   cell.append(kept);
   return cell;
