@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# From process start to the window shown: starts the program in a fresh virtual X display several
+# times and takes the time until its window is mapped. Prints each run and the median.
+#   bench/startup.sh [PATH/TO/velmora] [RUNS]
+set -euo pipefail
+program=${1:-build/release/ui/velmora}
+runs=${2:-9}
+for d in $(seq 190 230); do [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ] || break; done
+Xvfb ":$d" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=":$d" QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+times=()
+for run in $(seq "$runs"); do
+  began=$(date +%s%N)
+  "$program" & app=$!
+  # xdotool's own --sync waits half a second between looks; look every few milliseconds instead.
+  until xdotool search --onlyvisible --name "カセグレン副反射鏡" >/dev/null 2>&1; do sleep 0.005; done
+  ended=$(date +%s%N)
+  kill "$app"; wait "$app" 2>/dev/null || true
+  ms=$(( (ended - began) / 1000000 ))
+  times+=("$ms")
+  echo "run $run: $ms ms"
+done
+median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
+echo "median: $median ms over $runs runs"
