@@ -235,7 +235,13 @@ class MainWindowTest : public QObject {
     diameter->setFocus();
     diameter->selectAll();
     QTest::keyClicks(diameter, "75");
+    // The STOP rule runs completely before the calculation builds the table.
+    QStringList order;
+    connect(LineField(form, 18), &QLineEdit::textChanged, this, [&order] { order << "STOP"; });
+    auto* tableWidget = qobject_cast<QPlainTextEdit*>(form.Window().FieldWidget(15));
+    connect(tableWidget, &QPlainTextEdit::textChanged, this, [&order] { order << "table"; });
     Click(Command::Calculate);
+    QCOMPARE(order, (QStringList{"STOP", "table"}));
     QCOMPARE(LineField(form, 18)->text(), QStringLiteral("37.5"));
     const QString table = form.Window().FieldText(15);
     QCOMPARE(table.count('\n'), 38);  // radii 0 to 37, up to the new STOP
