@@ -14,9 +14,12 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 times=()
 for run in $(seq "$runs"); do
   began=$(date +%s%N)
-  "$program" & app=$!
+  "$program" 2>/dev/null & app=$!
   # xdotool's own --sync waits half a second between looks; look every few milliseconds instead.
-  until xdotool search --onlyvisible --name "カセグレン副反射鏡" >/dev/null 2>&1; do sleep 0.005; done
+  for _ in $(seq 2000); do
+    xdotool search --onlyvisible --name "カセグレン副反射鏡" >/dev/null 2>&1 && break
+    sleep 0.005
+  done
   ended=$(date +%s%N)
   kill "$app"; wait "$app" 2>/dev/null || true
   ms=$(( (ended - began) / 1000000 ))

@@ -1,0 +1,85 @@
+#pragma once
+
+// Helpers the fuzz targets share: a failed property stops the run with a message libFuzzer keeps
+// next to the crashing input, and a number-text matcher written apart from the core's own parser
+// so that the two can check each other.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace velmora::fuzz {
+
+[[noreturn]] inline void Fail(const char* what, std::string_view text) {
+  std::fprintf(stderr, "\nPROPERTY FAILED: %s\n  text (%zu bytes): \"", what, text.size());
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 0x20 && u < 0x7F && c != '"' && c != '\\') {
+      std::fputc(c, stderr);
+    } else {
+      std::fprintf(stderr, "\\x%02X", u);
+    }
+  }
+  std::fputs("\"\n", stderr);
+  std::abort();
+}
+
+inline void Require(bool holds, const char* what, std::string_view text = {}) {
+  if (!holds) Fail(what, text);
+}
+
+inline bool IsAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Only the ASCII space counts as surrounding blank; tabs and other bytes are part of the text.
+inline std::string_view WithoutSurroundingSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+// [+-]? digits* ('.' digits*)? with at least one mantissa digit, then optionally [Ee][+-]?digits+,
+// after the surrounding spaces are dropped.
+inline bool MatchesNumberGrammar(std::string_view text) {
+  const std::string_view s = WithoutSurroundingSpaces(text);
+  std::size_t i = 0;
+  const auto skipDigits = [&] {
+    const std::size_t from = i;
+    while (i < s.size() && IsAsciiDigit(s[i])) ++i;
+    return i - from;
+  };
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  std::size_t mantissaDigits = skipDigits();
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    mantissaDigits += skipDigits();
+  }
+  if (mantissaDigits == 0) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    if (skipDigits() == 0) return false;
+  }
+  return i == s.size();
+}
+
+inline char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline bool ContainsNoCase(std::string_view text, std::string_view word) {
+  if (word.size() > text.size()) return false;
+  for (std::size_t at = 0; at + word.size() <= text.size(); ++at) {
+    std::size_t k = 0;
+    while (k < word.size() && AsciiLower(text[at + k]) == word[k]) ++k;
+    if (k == word.size()) return true;
+  }
+  return false;
+}
+
+inline bool ShowsNonFinite(std::string_view text) {
+  return ContainsNoCase(text, "inf") || ContainsNoCase(text, "nan");
+}
+
+}  // namespace velmora::fuzz
