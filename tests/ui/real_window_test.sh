@@ -6,13 +6,25 @@
 set -euo pipefail
 program=${1:?usage: real_window_test.sh PATH/TO/velmora}
 work=$(mktemp -d)
-for d in $(seq 140 180); do [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ] || break; done
-Xvfb ":$d" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+# A display number that is free, with an X server that answers on it.
+xvfb=""
+for d in $(seq 140 180); do
+  [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ] && continue
+  Xvfb ":$d" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 200); do
+    DISPLAY=":$d" xdpyinfo >/dev/null 2>&1 && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.1
+  done
+  DISPLAY=":$d" xdpyinfo >/dev/null 2>&1 && break
+  kill "$xvfb" 2>/dev/null || true
+  xvfb=""
+done
+[ -n "$xvfb" ] || { echo "FAIL: no virtual X display could be started"; exit 1; }
 cleanup() { kill "${app:-}" "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 export DISPLAY=":$d" QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$program" & app=$!
 window=""
