@@ -6,24 +6,32 @@
 set -euo pipefail
 program=${1:?usage: real_window_test.sh PATH/TO/velmora}
 work=$(mktemp -d)
-# A display number that is free, with an X server that answers on it.
+# Xvfb picks the display number itself (-displayfd): it takes the first number whose sockets it
+# can really bind, so a server of another container sharing the abstract socket namespace can never
+# be mistaken for ours, and it writes the number only once clients can connect.
 xvfb=""
-for d in $(seq 140 180); do
-  [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ] && continue
-  Xvfb ":$d" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+d=""
+for attempt in 1 2 3; do
+  : >"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" \
+    2>"$work/xvfb.log" &
   xvfb=$!
   for _ in $(seq 200); do
-    DISPLAY=":$d" xdpyinfo >/dev/null 2>&1 && break
+    d=$(head -1 "$work/display" 2>/dev/null || true)
+    [ -n "$d" ] && DISPLAY=":$d" xdpyinfo >/dev/null 2>&1 && break
+    d=""
     kill -0 "$xvfb" 2>/dev/null || break
     sleep 0.1
   done
-  DISPLAY=":$d" xdpyinfo >/dev/null 2>&1 && break
+  [ -n "$d" ] && break
+  echo "attempt $attempt: the virtual X display did not start"
   kill "$xvfb" 2>/dev/null || true
   xvfb=""
 done
-[ -n "$xvfb" ] || { echo "FAIL: no virtual X display could be started"; exit 1; }
+[ -n "$xvfb" ] || { echo "FAIL: no virtual X display could be started"; cat "$work/xvfb.log"; exit 1; }
 cleanup() { kill "${app:-}" "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
+echo "virtual display :$d"
 export DISPLAY=":$d" QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
 
 "$program" & app=$!
@@ -31,9 +39,15 @@ window=""
 for _ in $(seq 100); do
   window=$(xdotool search --onlyvisible --name "カセグレン副反射鏡" 2>/dev/null | head -1 || true)
   [ -n "$window" ] && break
+  kill -0 "$app" 2>/dev/null || break
   sleep 0.1
 done
-[ -n "$window" ] || { echo "FAIL: no window appeared"; exit 1; }
+if [ -z "$window" ]; then
+  echo "FAIL: no window appeared"
+  kill -0 "$xvfb" 2>/dev/null || echo "(the virtual display had ended)"
+  cat "$work/xvfb.log"
+  exit 1
+fi
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
 echo "window $WIDTH x $HEIGHT at $X,$Y"
