@@ -14,15 +14,15 @@ void InstallFontSubstitutes() {
 }
 
 QFont MakeFont(FontId id) {
-  const FontSpec& spec = Font(id);
-  QFont font(QString::fromUtf8(spec.face.data(), static_cast<qsizetype>(spec.face.size())));
-  font.setPointSizeF(spec.pointSize);
-  font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+  const FontEntry& entry = Font(id);
+  QFont font(QString::fromUtf8(entry.face.data(), static_cast<qsizetype>(entry.face.size())));
+  font.setPointSizeF(entry.pointSize);
+  font.setWeight(entry.bold ? QFont::Bold : QFont::Normal);
   font.setItalic(false);
   font.setUnderline(false);
   font.setStrikeOut(false);
-  font.setFixedPitch(spec.fixedPitch);
-  font.setStyleHint(spec.fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
+  font.setFixedPitch(entry.fixedPitch);
+  font.setStyleHint(entry.fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
   return font;
 }
 

@@ -5,7 +5,7 @@
 namespace velmora::ui {
 namespace {
 
-constexpr std::array<FontSpec, 7> kFonts = {{
+constexpr std::array<FontEntry, 7> kFonts = {{
     {kFixedGothic, true, 9.0, false},           // Font1: the window's font
     {kProportionalGothic, false, 9.0, false},   // Font2
     {kProportionalGothic, false, 9.0, true},    // Font3
@@ -20,7 +20,7 @@ using enum FontId;
 constexpr std::optional<Rgb> kSystem = std::nullopt;
 
 // clang-format off
-constexpr std::array<ElementSpec, 56> kElements = {{
+constexpr std::array<ElementEntry, 56> kElements = {{
   // Design inputs: each caption above its field, 240 twips to the left.
   {"Label1",  Caption, "主反射鏡直径 mm", {360, 240, 1572, 252}, Font3, kWhite, kSystem, 0},
   {"Text1",   Field,   "",               {600, 480, 972, 264},   Font4, kLightYellow, kSystem, 1, 1},
@@ -90,7 +90,7 @@ constexpr std::array<ElementSpec, 56> kElements = {{
 
 // The antenna in cross-section, axis horizontal at y = 5640: main reflector opening to the right,
 // feed horn near its vertex, sub-reflector further right, and the dimensions A and B below.
-constexpr std::array<LineSpec, 18> kLines = {{
+constexpr std::array<LineEntry, 18> kLines = {{
   {"Line1",  2400, 5640, 2400, 5280, false},  // main reflector, up from its vertex
   {"Line2",  2400, 5280, 2520, 4680, false},
   {"Line3",  2520, 4680, 2760, 4200, false},
@@ -114,20 +114,20 @@ constexpr std::array<LineSpec, 18> kLines = {{
 
 }  // namespace
 
-const FontSpec& Font(FontId id) {
+const FontEntry& Font(FontId id) {
   return kFonts[static_cast<std::size_t>(id)];
 }
 
-std::span<const ElementSpec> Elements() {
+std::span<const ElementEntry> Elements() {
   return kElements;
 }
-std::span<const LineSpec> Lines() {
+std::span<const LineEntry> Lines() {
   return kLines;
 }
 
-const ElementSpec* FindElement(std::string_view name) {
+const ElementEntry* FindElement(std::string_view name) {
   const auto it = std::find_if(kElements.begin(), kElements.end(),
-                               [name](const ElementSpec& e) { return e.name == name; });
+                               [name](const ElementEntry& e) { return e.name == name; });
   return it == kElements.end() ? nullptr : &*it;
 }
 

@@ -36,7 +36,7 @@ inline constexpr Rgb kGray{128, 128, 128};
 // The seven font settings; Font1 is the window's own.
 enum class FontId { Font1, Font2, Font3, Font4, Font5, Font6, Font7 };
 
-struct FontSpec {
+struct FontEntry {
   std::string_view face;
   bool fixedPitch;
   double pointSize;  // 10.2 and 7.8 are real sizes, not 10 and 8
@@ -47,14 +47,14 @@ struct FontSpec {
 inline constexpr std::string_view kFixedGothic = "ＭＳ ゴシック";
 inline constexpr std::string_view kProportionalGothic = "ＭＳ Ｐゴシック";
 
-const FontSpec& Font(FontId id);
+const FontEntry& Font(FontId id);
 
 enum class ElementKind { Field, Caption, Button };
 
 // What a button runs when clicked.
 enum class Command { None, Calculate, Exit, Clear };
 
-struct ElementSpec {
+struct ElementEntry {
   std::string_view name;  // Text1, Label21, Command1, ...
   ElementKind kind;
   std::string_view text;  // a caption's or button's text; empty for a field
@@ -67,7 +67,7 @@ struct ElementSpec {
   Command command = Command::None;
 };
 
-struct LineSpec {
+struct LineEntry {
   std::string_view name;
   int x1;
   int y1;
@@ -82,10 +82,10 @@ inline constexpr int kClientHeightTwips = 6660;
 inline constexpr FontId kWindowFont = FontId::Font1;
 
 // Fields, captions and buttons: 56 elements. Lines: 18.
-std::span<const ElementSpec> Elements();
-std::span<const LineSpec> Lines();
+std::span<const ElementEntry> Elements();
+std::span<const LineEntry> Lines();
 
 // The row for an element's name, or nullptr.
-const ElementSpec* FindElement(std::string_view name);
+const ElementEntry* FindElement(std::string_view name);
 
 }  // namespace velmora::ui

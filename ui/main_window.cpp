@@ -33,16 +33,16 @@ double ScreenDotsPerInch() {
   return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
 }
 
-void ApplyColors(QWidget* widget, const ElementSpec& spec, QPalette::ColorRole backgroundRole,
+void ApplyColors(QWidget* widget, const ElementEntry& entry, QPalette::ColorRole backgroundRole,
                  QPalette::ColorRole foregroundRole) {
   QPalette palette = widget->palette();
-  if (spec.background) {
-    palette.setColor(backgroundRole, ToColor(*spec.background));
-    if (spec.kind == ElementKind::Caption) widget->setAutoFillBackground(true);
+  if (entry.background) {
+    palette.setColor(backgroundRole, ToColor(*entry.background));
+    if (entry.kind == ElementKind::Caption) widget->setAutoFillBackground(true);
   }
-  if (spec.foreground) {
+  if (entry.foreground) {
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-      palette.setColor(group, foregroundRole, ToColor(*spec.foreground));
+      palette.setColor(group, foregroundRole, ToColor(*entry.foreground));
     }
   }
   widget->setPalette(palette);
@@ -60,50 +60,50 @@ MainWindow::MainWindow(double dotsPerInch, QWidget* parent)
 
   // Captions first, then the sketch over them, then fields and buttons over the sketch: later
   // siblings are drawn on top.
-  for (const ElementSpec& spec : Elements()) {
-    if (spec.kind == ElementKind::Caption) MakeElement(spec);
+  for (const ElementEntry& entry : Elements()) {
+    if (entry.kind == ElementKind::Caption) MakeElement(entry);
   }
   auto* sketch = new Sketch(dotsPerInch_, this);
   sketch->setObjectName(QStringLiteral("Sketch"));
   sketch->setGeometry(rect());
-  for (const ElementSpec& spec : Elements()) {
-    if (spec.kind != ElementKind::Caption) MakeElement(spec);
+  for (const ElementEntry& entry : Elements()) {
+    if (entry.kind != ElementKind::Caption) MakeElement(entry);
   }
   SetTabOrder();
 }
 
-QWidget* MainWindow::MakeElement(const ElementSpec& spec) {
+QWidget* MainWindow::MakeElement(const ElementEntry& entry) {
   QWidget* widget = nullptr;
-  switch (spec.kind) {
+  switch (entry.kind) {
     case ElementKind::Caption: {
-      auto* caption = new Caption(ToQString(spec.text), this);
-      ApplyColors(caption, spec, QPalette::Window, QPalette::WindowText);
+      auto* caption = new Caption(ToQString(entry.text), this);
+      ApplyColors(caption, entry, QPalette::Window, QPalette::WindowText);
       widget = caption;
       break;
     }
     case ElementKind::Button: {
-      auto* button = new CommandButton(ToQString(spec.text), this);
+      auto* button = new CommandButton(ToQString(entry.text), this);
       button->setAutoDefault(false);
       button->setDefault(false);
-      const Command command = spec.command;
+      const Command command = entry.command;
       connect(button, &QPushButton::clicked, this,
               [this, command] { emit commandClicked(command); });
       widget = button;
       break;
     }
     case ElementKind::Field:
-      widget = MakeField(spec);
+      widget = MakeField(entry);
       break;
   }
-  widget->setObjectName(ToQString(spec.name));
-  widget->setFont(MakeFont(spec.font));
-  widget->setGeometry(ToPixels(spec.box, dotsPerInch_));
-  elements_.emplace_back(spec.name, widget);
+  widget->setObjectName(ToQString(entry.name));
+  widget->setFont(MakeFont(entry.font));
+  widget->setGeometry(ToPixels(entry.box, dotsPerInch_));
+  elements_.emplace_back(entry.name, widget);
   return widget;
 }
 
-QWidget* MainWindow::MakeField(const ElementSpec& spec) {
-  const int field = spec.field;
+QWidget* MainWindow::MakeField(const ElementEntry& entry) {
+  const int field = entry.field;
   if (field == kTableField) {
     auto* table = new QPlainTextEdit(this);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -111,7 +111,7 @@ QWidget* MainWindow::MakeField(const ElementSpec& spec) {
     table->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     table->setTabChangesFocus(true);
     table->setUndoRedoEnabled(true);
-    ApplyColors(table, spec, QPalette::Base, QPalette::Text);
+    ApplyColors(table, entry, QPalette::Base, QPalette::Text);
     connect(table, &QPlainTextEdit::textChanged, this, [this, table, field] {
       if (!showingProgramText_) emit fieldEdited(field, table->toPlainText());
     });
@@ -123,7 +123,7 @@ QWidget* MainWindow::MakeField(const ElementSpec& spec) {
   edit->setTextMargins(0, 0, 0, 0);
   // Text7, the feed's radiation angle, can be selected and copied but not typed into.
   if (field == 7) edit->setReadOnly(true);
-  ApplyColors(edit, spec, QPalette::Base, QPalette::Text);
+  ApplyColors(edit, entry, QPalette::Base, QPalette::Text);
   connect(edit, &QLineEdit::textEdited, this,
           [this, field](const QString& text) { emit fieldEdited(field, text); });
   if (field == kSubDiameterField) edit->installEventFilter(this);
@@ -132,12 +132,12 @@ QWidget* MainWindow::MakeField(const ElementSpec& spec) {
 }
 
 void MainWindow::SetTabOrder() {
-  std::vector<const ElementSpec*> stops;
-  for (const ElementSpec& spec : Elements()) {
-    if (spec.kind != ElementKind::Caption) stops.push_back(&spec);
+  std::vector<const ElementEntry*> stops;
+  for (const ElementEntry& entry : Elements()) {
+    if (entry.kind != ElementKind::Caption) stops.push_back(&entry);
   }
   std::sort(stops.begin(), stops.end(),
-            [](const ElementSpec* a, const ElementSpec* b) { return a->tabIndex < b->tabIndex; });
+            [](const ElementEntry* a, const ElementEntry* b) { return a->tabIndex < b->tabIndex; });
   for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
     QWidget::setTabOrder(Element(stops[k]->name), Element(stops[k + 1]->name));
   }
@@ -155,9 +155,9 @@ QWidget* MainWindow::FieldWidget(int field) const {
 }
 
 QPushButton* MainWindow::Button(Command command) const {
-  for (const ElementSpec& spec : Elements()) {
-    if (spec.kind == ElementKind::Button && spec.command == command) {
-      return static_cast<QPushButton*>(Element(spec.name));
+  for (const ElementEntry& entry : Elements()) {
+    if (entry.kind == ElementKind::Button && entry.command == command) {
+      return static_cast<QPushButton*>(Element(entry.name));
     }
   }
   return nullptr;

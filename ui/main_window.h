@@ -47,8 +47,8 @@ class MainWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* MakeElement(const ElementSpec& spec);
-  QWidget* MakeField(const ElementSpec& spec);
+  QWidget* MakeElement(const ElementEntry& entry);
+  QWidget* MakeField(const ElementEntry& entry);
   void SetTabOrder();
 
   double dotsPerInch_;

@@ -18,7 +18,7 @@ void Sketch::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);
   const QColor ink = palette().color(QPalette::WindowText);
-  for (const LineSpec& line : Lines()) {
+  for (const LineEntry& line : Lines()) {
     // Width 0 is Qt's cosmetic pen: one pixel whatever the scale.
     painter.setPen(QPen(ink, 0, line.dotted ? Qt::DotLine : Qt::SolidLine));
     painter.drawLine(ToPixels(line.x1, line.y1, dotsPerInch_),

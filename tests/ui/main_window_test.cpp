@@ -71,13 +71,13 @@ class MainWindowTest : public QObject {
     };
     QCOMPARE(window.size(), QSize(round(kClientWidthTwips), round(kClientHeightTwips)));
     QCOMPARE(static_cast<int>(Elements().size()) + static_cast<int>(Lines().size()), 74);
-    for (const ElementSpec& spec : Elements()) {
-      QWidget* widget = window.Element(spec.name);
-      QVERIFY2(widget != nullptr, spec.name.data());
-      const QRect expected(round(spec.box.left), round(spec.box.top), round(spec.box.width),
-                           round(spec.box.height));
+    for (const ElementEntry& entry : Elements()) {
+      QWidget* widget = window.Element(entry.name);
+      QVERIFY2(widget != nullptr, entry.name.data());
+      const QRect expected(round(entry.box.left), round(entry.box.top), round(entry.box.width),
+                           round(entry.box.height));
       QCOMPARE(widget->geometry(), expected);
-      QVERIFY2(window.rect().contains(widget->geometry()), spec.name.data());
+      QVERIFY2(window.rect().contains(widget->geometry()), entry.name.data());
     }
     // The version caption ends exactly at the right border.
     const QRect version = window.Element("Label32")->geometry();
@@ -124,9 +124,9 @@ class MainWindowTest : public QObject {
     MainWindow window(96.0);
     QCOMPARE(window.windowTitle(), QString::fromUtf8("カセグレン副反射鏡 計算プログラム"));
     QVERIFY(window.Element("Label32")->property("text").toString().startsWith("Ver 1.0a"));
-    for (const ElementSpec& spec : Elements()) {
-      if (spec.kind == ElementKind::Field) continue;
-      QCOMPARE(window.Element(spec.name)->property("text").toString(), Q(spec.text));
+    for (const ElementEntry& entry : Elements()) {
+      if (entry.kind == ElementKind::Field) continue;
+      QCOMPARE(window.Element(entry.name)->property("text").toString(), Q(entry.text));
     }
   }
 
