@@ -12,7 +12,8 @@ namespace {
 
 __extension__ using Uint128 = unsigned __int128;
 
-constexpr std::array<Uint128, 23> MakePowersOfTen() {
+// Up to 10^22: scaling the smallest magnitude of the exact path to 15 digits needs 10^22.
+constexpr std::array<Uint128, 23> kWidePowersOfTen = [] {
   std::array<Uint128, 23> powers{};
   Uint128 p = 1;
   for (auto& power : powers) {
@@ -20,10 +21,9 @@ constexpr std::array<Uint128, 23> MakePowersOfTen() {
     p *= 10;
   }
   return powers;
-}
-constexpr std::array<Uint128, 23> kPowersOfTen = MakePowersOfTen();
-constexpr auto kLowestSignificand = static_cast<std::uint64_t>(kPowersOfTen[14]);
-constexpr auto kAboveSignificand = static_cast<std::uint64_t>(kPowersOfTen[15]);
+}();
+constexpr std::uint64_t kLowestSignificand = kPowersOfTen[kSignificantDigits - 1];
+constexpr std::uint64_t kAboveSignificand = kPowersOfTen[kSignificantDigits];
 
 // Every field text and every profile row lies in this range, where the rounding is found exactly
 // with integer arithmetic: magnitude = m / 2^s, so m x 10^(14-E) / 2^s is the magnitude scaled to
@@ -41,9 +41,9 @@ bool ScaleExactly(double magnitude, FifteenDigits& out) {
   int exponent = ((biasedExponent - 1023) * 78913) >> 18;
   for (int attempt = 0; attempt < 3; ++attempt) {
     const int scale = 14 - exponent;
-    if (scale < 0 || scale >= static_cast<int>(kPowersOfTen.size())) return false;
+    if (scale < 0 || scale >= static_cast<int>(kWidePowersOfTen.size())) return false;
     const Uint128 scaled =
-        static_cast<Uint128>(mantissa) * kPowersOfTen[static_cast<std::size_t>(scale)];
+        static_cast<Uint128>(mantissa) * kWidePowersOfTen[static_cast<std::size_t>(scale)];
     const auto quotient = static_cast<std::uint64_t>(scaled >> shift);
     if (quotient < kLowestSignificand) {
       --exponent;

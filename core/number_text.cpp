@@ -91,23 +91,6 @@ constexpr int kSmallestFixedExponent = -4;
 // Up to this order the general text is in fixed form; from 1E+15 on in exponent form.
 constexpr int kLargestFixedExponent = 14;
 
-constexpr std::array<std::uint64_t, 16> kPowersOfTen = {1ULL,
-                                                        10ULL,
-                                                        100ULL,
-                                                        1000ULL,
-                                                        10000ULL,
-                                                        100000ULL,
-                                                        1000000ULL,
-                                                        10000000ULL,
-                                                        100000000ULL,
-                                                        1000000000ULL,
-                                                        10000000000ULL,
-                                                        100000000000ULL,
-                                                        1000000000000ULL,
-                                                        10000000000000ULL,
-                                                        100000000000000ULL,
-                                                        1000000000000000ULL};
-
 std::size_t Utf8SequenceLength(unsigned char lead) {
   if (lead < 0x80) return 1;
   if ((lead & 0xE0) == 0xC0) return 2;
@@ -214,13 +197,13 @@ std::string PatternText(double number, DisplayPattern pattern) {
   const int dropped = kLargestFixedExponent - f.exponent - decimals;
   std::uint64_t units = 0;
   if (dropped <= 0) {
-    units = f.significand * kPowersOfTen[static_cast<std::size_t>(-dropped)];
+    units = f.significand * detail::kPowersOfTen[static_cast<std::size_t>(-dropped)];
   } else if (dropped <= detail::kSignificantDigits) {
-    const std::uint64_t half = 5 * kPowersOfTen[static_cast<std::size_t>(dropped - 1)];
-    units = (f.significand + half) / kPowersOfTen[static_cast<std::size_t>(dropped)];
+    const std::uint64_t half = 5 * detail::kPowersOfTen[static_cast<std::size_t>(dropped - 1)];
+    units = (f.significand + half) / detail::kPowersOfTen[static_cast<std::size_t>(dropped)];
   }
   if (f.negative && units != 0) out += '-';  // a rounded zero has no sign
-  const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(decimals)];
+  const std::uint64_t unit = detail::kPowersOfTen[static_cast<std::size_t>(decimals)];
   appendInteger(units / unit);
   out += '.';
   const std::uint64_t fraction = units % unit;
