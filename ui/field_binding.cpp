@@ -5,12 +5,6 @@
 #include "main_window.h"
 
 namespace velmora::ui {
-namespace {
-
-constexpr int kTableField = 15;
-
-}  // namespace
-
 QString ToWidgetText(const std::string& fieldText) {
   QString text = QString::fromStdString(fieldText);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -33,9 +27,9 @@ FieldBinding::FieldBinding(FieldSet& fields, MainWindow& window)
 }
 
 void FieldBinding::OnUserEdit(int field, const QString& text) {
-  const std::string& stored =
-      fields_.StoreUserText(FieldAt(field), ToFieldText(text, field == kTableField));
-  if (stored.size() == static_cast<std::size_t>(text.toUtf8().size())) return;
+  const std::string typed = ToFieldText(text, field == kTableField);
+  const std::string& stored = fields_.StoreUserText(FieldAt(field), typed);
+  if (stored.size() == typed.size()) return;
   // The field kept only its first characters: show what it holds, the cursor where it was.
   if (auto* edit = qobject_cast<QLineEdit*>(window_.FieldWidget(field))) {
     const int cursor = edit->cursorPosition();

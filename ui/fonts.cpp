@@ -2,20 +2,19 @@
 
 #include <QString>
 
+#include "qt_text.h"
+
 namespace velmora::ui {
 
 void InstallFontSubstitutes() {
-  const auto fixed =
-      QString::fromUtf8(kFixedGothic.data(), static_cast<qsizetype>(kFixedGothic.size()));
-  const auto proportional = QString::fromUtf8(kProportionalGothic.data(),
-                                              static_cast<qsizetype>(kProportionalGothic.size()));
-  QFont::insertSubstitution(fixed, QString::fromLatin1(kFixedGothicSubstitute));
-  QFont::insertSubstitution(proportional, QString::fromLatin1(kProportionalGothicSubstitute));
+  QFont::insertSubstitution(ToQString(kFixedGothic), QString::fromLatin1(kFixedGothicSubstitute));
+  QFont::insertSubstitution(ToQString(kProportionalGothic),
+                            QString::fromLatin1(kProportionalGothicSubstitute));
 }
 
 QFont MakeFont(FontId id) {
   const FontEntry& entry = Font(id);
-  QFont font(QString::fromUtf8(entry.face.data(), static_cast<qsizetype>(entry.face.size())));
+  QFont font(ToQString(entry.face));
   font.setPointSizeF(entry.pointSize);
   font.setWeight(entry.bold ? QFont::Bold : QFont::Normal);
   font.setItalic(false);

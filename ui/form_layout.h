@@ -9,6 +9,8 @@
 #include <span>
 #include <string_view>
 
+#include "field_set.h"
+
 namespace velmora::ui {
 
 // Layout unit: 1440 twips to the inch.
@@ -63,9 +65,14 @@ struct ElementEntry {
   std::optional<Rgb> background;  // nothing: the system's colour for the kind of element
   std::optional<Rgb> foreground;
   int tabIndex;
-  int field = 0;  // 1..21 for Text1..Text21
+  int field = 0;  // 1..kFieldCount for Text1..Text21
   Command command = Command::None;
 };
+
+// The fields the window makes or wires unlike the others.
+inline constexpr int kSubDiameterField = FieldNumber(FieldId::Text3);  // leaving it sets STOP
+inline constexpr int kLockedField = FieldNumber(FieldId::Text7);       // selectable, not typeable
+inline constexpr int kTableField = FieldNumber(FieldId::Text15);  // the multi-line profile table
 
 struct LineEntry {
   std::string_view name;

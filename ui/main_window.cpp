@@ -11,18 +11,12 @@
 #include "caption.h"
 #include "command_button.h"
 #include "fonts.h"
+#include "qt_text.h"
 #include "sketch.h"
 #include "twips.h"
 
 namespace velmora::ui {
 namespace {
-
-constexpr int kTableField = 15;
-constexpr int kSubDiameterField = 3;
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor ToColor(const Rgb& rgb) {
   return {rgb.red, rgb.green, rgb.blue};
@@ -122,7 +116,7 @@ QWidget* MainWindow::MakeField(const ElementEntry& entry) {
   edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   edit->setTextMargins(0, 0, 0, 0);
   // Text7, the feed's radiation angle, can be selected and copied but not typed into.
-  if (field == 7) edit->setReadOnly(true);
+  if (field == kLockedField) edit->setReadOnly(true);
   ApplyColors(edit, entry, QPalette::Base, QPalette::Text);
   connect(edit, &QLineEdit::textEdited, this,
           [this, field](const QString& text) { emit fieldEdited(field, text); });
@@ -151,7 +145,7 @@ QWidget* MainWindow::Element(std::string_view name) const {
 }
 
 QWidget* MainWindow::FieldWidget(int field) const {
-  return field >= 1 && field <= 21 ? fields_[static_cast<std::size_t>(field)] : nullptr;
+  return field >= 1 && field <= kFieldCount ? fields_[static_cast<std::size_t>(field)] : nullptr;
 }
 
 QPushButton* MainWindow::Button(Command command) const {

@@ -3,8 +3,6 @@
 // The window Form1, built from the table of its elements. It moves texts in and out of its fields
 // and reports the user's actions; it knows nothing of the calculation.
 
-#include <QPlainTextEdit>
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <string_view>
@@ -53,7 +51,7 @@ class MainWindow : public QWidget {
 
   double dotsPerInch_;
   std::vector<std::pair<std::string_view, QWidget*>> elements_;
-  std::array<QWidget*, 22> fields_{};  // by field number, 1..21
+  std::array<QWidget*, kFieldCount + 1> fields_{};  // by field number, 1..kFieldCount
   bool showingProgramText_ = false;
 };
 

@@ -17,16 +17,13 @@
 #include "app.h"
 #include "fonts.h"
 #include "form_layout.h"
+#include "qt_text.h"
 #include "twips.h"
 
 using namespace velmora::ui;
 using velmora::FieldAt;
 
 namespace {
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLineEdit* LineField(Form1& form, int n) {
   return qobject_cast<QLineEdit*>(form.Window().FieldWidget(n));
@@ -126,7 +123,7 @@ class MainWindowTest : public QObject {
     QVERIFY(window.Element("Label32")->property("text").toString().startsWith("Ver 1.0a"));
     for (const ElementEntry& entry : Elements()) {
       if (entry.kind == ElementKind::Field) continue;
-      QCOMPARE(window.Element(entry.name)->property("text").toString(), Q(entry.text));
+      QCOMPARE(window.Element(entry.name)->property("text").toString(), ToQString(entry.text));
     }
   }
 
