@@ -6,31 +6,36 @@
 set -euo pipefail
 program=${1:?usage: real_window_test.sh PATH/TO/velmora}
 work=$(mktemp -d)
-# Xvfb picks the display number itself (-displayfd): it takes the first number whose sockets it
-# can really bind, so a server of another container sharing the abstract socket namespace can never
-# be mistaken for ours, and it writes the number only once clients can connect.
+app=""
 xvfb=""
-d=""
-for attempt in 1 2 3; do
-  : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-  xvfb=$!
-  for _ in $(seq 200); do
-    d=$(head -1 "$work/display" 2>/dev/null || true)
-    [ -n "$d" ] && DISPLAY=":$d" xdpyinfo >/dev/null 2>&1 && break
-    d=""
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
-  done
-  [ -n "$d" ] && break
-  echo "attempt $attempt: the virtual X display did not start"
-  kill "$xvfb" 2>/dev/null || true
-  xvfb=""
-done
-[ -n "$xvfb" ] || { echo "FAIL: no virtual X display could be started"; cat "$work/xvfb.log"; exit 1; }
-cleanup() { kill "${app:-}" "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
+# Ends a process and waits until it is gone, so that no server of this run is still shutting down
+# when the next run starts its own.
+stop() {
+  if [ -n "$1" ]; then
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+  fi
+}
+cleanup() { stop "$app"; stop "$xvfb"; rm -rf "$work"; }
 trap cleanup EXIT
+
+# Xvfb picks the display number itself (-displayfd): it takes the first number whose sockets it
+# can really bind, so a server of another container sharing the abstract socket namespace is never
+# mistaken for ours. -noreset: without it the server resets when its last client (the xdpyinfo
+# probe) leaves, and a program connecting during the reset is refused.
+: >"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" \
+  2>"$work/xvfb.log" &
+xvfb=$!
+d=""
+for _ in $(seq 200); do
+  d=$(head -1 "$work/display" 2>/dev/null || true)
+  [ -n "$d" ] && DISPLAY=":$d" xdpyinfo >/dev/null 2>&1 && break
+  d=""
+  kill -0 "$xvfb" 2>/dev/null || break
+  sleep 0.1
+done
+[ -n "$d" ] || { echo "FAIL: no virtual X display could be started"; cat "$work/xvfb.log"; exit 1; }
 echo "virtual display :$d"
 export DISPLAY=":$d" QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
 
@@ -80,6 +85,8 @@ if [ "$blue" -gt 5 ]; then echo "ok: blue result after Calculate ($blue pixels)"
 xdotool mousemove --window "$window" 464 356 click 1
 for _ in $(seq 30); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then echo "FAIL: still running after Exit"; fail=1; else
-  wait "$app" && echo "ok: Exit ended the program"; fi
+  if wait "$app"; then echo "ok: Exit ended the program"; else
+    echo "FAIL: the program ended with a failure code"; fail=1; fi
+fi
 [ "$fail" -eq 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
 exit "$fail"
