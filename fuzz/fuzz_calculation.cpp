@@ -23,6 +23,7 @@
 
 #include "calc_error.h"
 #include "calculator.h"
+#include "decimal_reference.h"
 #include "field_set.h"
 #include "fuzz_support.h"
 #include "number_text.h"
@@ -131,7 +132,7 @@ void CheckProfileTable(std::string_view table, const std::optional<std::size_t>&
       const auto first = cell.find_first_not_of(' ');
       Require(first != std::string_view::npos && cell.find(' ', first) == std::string_view::npos,
               "a Text15 cell is not right-aligned text", row);
-      Require(velmora::fuzz::MatchesNumberGrammar(cell) &&
+      Require(velmora::reference::MatchesNumberGrammar(cell) &&
                   cell.find_first_of("eE") == std::string_view::npos,
               "a Text15 cell is not a fixed-point number", row);
     }
@@ -150,7 +151,8 @@ void CheckCalculation(const Calculator& calc, const Recorder& recorder,
               w.text);
     }
     if (IsWholeNumberField(w.id)) {
-      Require(velmora::fuzz::MatchesNumberGrammar(w.text), "a result is not a number text", w.text);
+      Require(velmora::reference::MatchesNumberGrammar(w.text), "a result is not a number text",
+              w.text);
     }
     if (w.id == FieldId::Text15) {
       Require(!written[15], "Text15 was written twice in one calculation");

@@ -1,8 +1,8 @@
 #pragma once
 
 // Helpers the fuzz targets share: a failed property stops the run with a message libFuzzer keeps
-// next to the crashing input, and a number-text matcher written apart from the core's own parser
-// so that the two can check each other.
+// next to the crashing input. Whether a text is a number is judged by the decimal reference of
+// the tests, written apart from the core's own parser.
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,40 +28,11 @@ inline void Require(bool holds, const char* what, std::string_view text = {}) {
   if (!holds) Fail(what, text);
 }
 
-inline bool IsAsciiDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // Only the ASCII space counts as surrounding blank; tabs and other bytes are part of the text.
 inline std::string_view WithoutSurroundingSpaces(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   return text;
-}
-
-// [+-]? digits* ('.' digits*)? with at least one mantissa digit, then optionally [Ee][+-]?digits+,
-// after the surrounding spaces are dropped.
-inline bool MatchesNumberGrammar(std::string_view text) {
-  const std::string_view s = WithoutSurroundingSpaces(text);
-  std::size_t i = 0;
-  const auto skipDigits = [&] {
-    const std::size_t from = i;
-    while (i < s.size() && IsAsciiDigit(s[i])) ++i;
-    return i - from;
-  };
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-  std::size_t mantissaDigits = skipDigits();
-  if (i < s.size() && s[i] == '.') {
-    ++i;
-    mantissaDigits += skipDigits();
-  }
-  if (mantissaDigits == 0) return false;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    if (skipDigits() == 0) return false;
-  }
-  return i == s.size();
 }
 
 inline char AsciiLower(char c) {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "calc_error.h"
+#include "decimal_reference.h"
 #include "fuzz_support.h"
 #include "number_text.h"
 
@@ -41,7 +42,7 @@ bool SameDouble(double a, double b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const bool grammar = velmora::fuzz::MatchesNumberGrammar(text);
+  const bool grammar = velmora::reference::MatchesNumberGrammar(text);
 
   double value = 0.0;
   bool threw = false;
