@@ -5,12 +5,12 @@
 set -euo pipefail
 program=${1:-build/release/ui/velmora}
 runs=${2:-9}
-for d in $(seq 190 230); do [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ] || break; done
-Xvfb ":$d" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=":$d" QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/../scripts/virtual-display.sh"
+work=$(mktemp -d)
+virtual_display_pid=""
+trap 'stop_process "$virtual_display_pid"; rm -rf "$work"' EXIT
+start_virtual_display "$work" || { echo "no virtual X display could be started"; exit 1; }
+export QT_QPA_PLATFORM=xcb
 times=()
 for run in $(seq "$runs"); do
   began=$(date +%s%N)
@@ -21,7 +21,7 @@ for run in $(seq "$runs"); do
     sleep 0.005
   done
   ended=$(date +%s%N)
-  kill "$app"; wait "$app" 2>/dev/null || true
+  stop_process "$app"
   ms=$(( (ended - began) / 1000000 ))
   times+=("$ms")
   echo "run $run: $ms ms"

@@ -6,38 +6,15 @@
 set -euo pipefail
 program=${1:?usage: real_window_test.sh PATH/TO/velmora}
 work=$(mktemp -d)
+source "$(dirname "$0")/../../scripts/virtual-display.sh"
 app=""
-xvfb=""
-# Ends a process and waits until it is gone, so that no server of this run is still shutting down
-# when the next run starts its own.
-stop() {
-  if [ -n "$1" ]; then
-    kill "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-  fi
-}
-cleanup() { stop "$app"; stop "$xvfb"; rm -rf "$work"; }
+virtual_display_pid=""
+cleanup() { stop_process "$app"; stop_process "$virtual_display_pid"; rm -rf "$work"; }
 trap cleanup EXIT
 
-# Xvfb picks the display number itself (-displayfd): it takes the first number whose sockets it
-# can really bind, so a server of another container sharing the abstract socket namespace is never
-# mistaken for ours. -noreset: without it the server resets when its last client (the xdpyinfo
-# probe) leaves, and a program connecting during the reset is refused.
-: >"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" \
-  2>"$work/xvfb.log" &
-xvfb=$!
-d=""
-for _ in $(seq 200); do
-  d=$(head -1 "$work/display" 2>/dev/null || true)
-  [ -n "$d" ] && DISPLAY=":$d" xdpyinfo >/dev/null 2>&1 && break
-  d=""
-  kill -0 "$xvfb" 2>/dev/null || break
-  sleep 0.1
-done
-[ -n "$d" ] || { echo "FAIL: no virtual X display could be started"; cat "$work/xvfb.log"; exit 1; }
-echo "virtual display :$d"
-export DISPLAY=":$d" QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
+start_virtual_display "$work" || { echo "FAIL: no virtual X display could be started"; exit 1; }
+echo "virtual display $DISPLAY"
+export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
 
 "$program" & app=$!
 window=""
@@ -49,7 +26,7 @@ for _ in $(seq 100); do
 done
 if [ -z "$window" ]; then
   echo "FAIL: no window appeared"
-  kill -0 "$xvfb" 2>/dev/null || echo "(the virtual display had ended)"
+  kill -0 "$virtual_display_pid" 2>/dev/null || echo "(the virtual display had ended)"
   cat "$work/xvfb.log"
   exit 1
 fi
