@@ -125,7 +125,7 @@ QWidget* MainWindow::MakeField(const ElementEntry& entry) {
   return edit;
 }
 
-void MainWindow::SetTabOrder() {
+void MainWindow::SetTabOrder() const {
   std::vector<const ElementEntry*> stops;
   for (const ElementEntry& entry : Elements()) {
     if (entry.kind != ElementKind::Caption) stops.push_back(&entry);

@@ -47,7 +47,7 @@ class MainWindow : public QWidget {
  private:
   QWidget* MakeElement(const ElementEntry& entry);
   QWidget* MakeField(const ElementEntry& entry);
-  void SetTabOrder();
+  void SetTabOrder() const;
 
   double dotsPerInch_;
   std::vector<std::pair<std::string_view, QWidget*>> elements_;
