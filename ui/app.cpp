@@ -7,9 +7,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "display_start.h"
 #include "field_binding.h"
 #include "fonts.h"
 #include "profile.h"
+#include "qt_text.h"
 
 // The icons are compiled into the static window library; its resources must be registered by name.
 static void RegisterIconResources() {
@@ -20,7 +22,9 @@ namespace velmora::ui {
 
 void ConfigureApplication(QApplication& app) {
   QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
-  QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationName));
+  // The window system shows a window title followed by the application's display name unless the
+  // title already ends with it: the display name is the title itself, so the title stays exact.
+  QApplication::setApplicationDisplayName(ToQString(kWindowTitle));
   QApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationName));
   QApplication::setWindowIcon(ApplicationIcon());
@@ -86,8 +90,9 @@ void Form1::OnCommand(Command command) {
 }
 
 int RunApplication(int argc, char** argv) {
-  QApplication app(argc, argv);
-  ConfigureApplication(app);
+  const auto app = StartOnTheDisplay(argc, argv);
+  if (!app) return 1;
+  ConfigureApplication(*app);
   Form1 form;
   form.Load();
   return QApplication::exec();

@@ -59,7 +59,7 @@ enum class Command { None, Calculate, Exit, Clear };
 struct ElementEntry {
   std::string_view name;  // Text1, Label21, Command1, ...
   ElementKind kind;
-  std::string_view text;  // a caption's or button's text; empty for a field
+  std::string_view text = {};  // a caption's or button's text; empty for a field
   TwipsBox box;
   FontId font;
   std::optional<Rgb> background;  // nothing: the system's colour for the kind of element
@@ -67,6 +67,8 @@ struct ElementEntry {
   int tabIndex;
   int field = 0;  // 1..kFieldCount for Text1..Text21
   Command command = Command::None;
+  std::string_view caption = {};     // a field: the name of the caption that names it
+  std::string_view spokenName = {};  // a field whose caption alone says too little when read aloud
 };
 
 // The fields the window makes or wires unlike the others.

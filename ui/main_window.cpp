@@ -7,13 +7,16 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
+#include <limits>
 
 #include "caption.h"
 #include "command_button.h"
 #include "fonts.h"
 #include "qt_text.h"
 #include "sketch.h"
+#include "thin_frame_style.h"
 #include "twips.h"
+#include "whole_character_validator.h"
 
 namespace velmora::ui {
 namespace {
@@ -42,13 +45,24 @@ void ApplyColors(QWidget* widget, const ElementEntry& entry, QPalette::ColorRole
   widget->setPalette(palette);
 }
 
+// What a screen reader says for a field: its caption, or a fuller name where the caption is only
+// a column header. Runs of spaces, full-width ones included, become one.
+QString SpokenName(const ElementEntry& field) {
+  if (!field.spokenName.empty()) return ToQString(field.spokenName);
+  const ElementEntry* caption = FindElement(field.caption);
+  return caption != nullptr ? ToQString(caption->text).simplified() : QString();
+}
+
 }  // namespace
 
 MainWindow::MainWindow(double dotsPerInch, QWidget* parent)
-    : QWidget(parent), dotsPerInch_(dotsPerInch > 0.0 ? dotsPerInch : ScreenDotsPerInch()) {
+    : QWidget(parent),
+      dotsPerInch_(dotsPerInch > 0.0 ? dotsPerInch : ScreenDotsPerInch()),
+      thinFrame_(new ThinFrameStyle) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(ToQString(kWindowTitle));
-  setFont(MakeFont(kWindowFont));
+  setFont(MakeFont(kWindowFont, FontScale()));
+  thinFrame_->setParent(this);
   setFixedSize(TwipsToPixels(kClientWidthTwips, dotsPerInch_),
                TwipsToPixels(kClientHeightTwips, dotsPerInch_));
 
@@ -64,6 +78,10 @@ MainWindow::MainWindow(double dotsPerInch, QWidget* parent)
     if (entry.kind != ElementKind::Caption) MakeElement(entry);
   }
   SetTabOrder();
+}
+
+double MainWindow::FontScale() const {
+  return dotsPerInch_ / ScreenDotsPerInch();
 }
 
 QWidget* MainWindow::MakeElement(const ElementEntry& entry) {
@@ -90,8 +108,10 @@ QWidget* MainWindow::MakeElement(const ElementEntry& entry) {
       break;
   }
   widget->setObjectName(ToQString(entry.name));
-  widget->setFont(MakeFont(entry.font));
+  widget->setFont(MakeFont(entry.font, FontScale()));
   widget->setGeometry(ToPixels(entry.box, dotsPerInch_));
+  widget->setProperty(kTabIndexProperty, entry.tabIndex);
+  if (entry.kind == ElementKind::Field) widget->setAccessibleName(SpokenName(entry));
   elements_.emplace_back(entry.name, widget);
   return widget;
 }
@@ -113,8 +133,20 @@ QWidget* MainWindow::MakeField(const ElementEntry& entry) {
     return table;
   }
   auto* edit = new QLineEdit(this);
+  edit->setStyle(thinFrame_);
   edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  edit->setTextMargins(0, 0, 0, 0);
+  // QLineEdit keeps a margin of its own inside the frame; the legacy boxes had one pixel.
+  constexpr int kOwnMargin = 2;
+  edit->setTextMargins(kFieldTextMargin - kOwnMargin, 0, kFieldTextMargin - kOwnMargin, 0);
+  // Text8 to Text14 refuse what would go beyond their limit, counted as the field set counts (in
+  // UTF-16 units, as QString does); the others take any length typed or pasted.
+  const auto limit = FieldLimit(FieldAt(field));
+  edit->setMaxLength(limit ? static_cast<int>(*limit) : std::numeric_limits<int>::max());
+  if (limit) edit->setValidator(new WholeCharacterValidator(edit));
+  // Every single-line field holds a number: an input method left on would type full-width digits,
+  // which are no number.
+  edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+  edit->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
   // Text7, the feed's radiation angle, can be selected and copied but not typed into.
   if (field == kLockedField) edit->setReadOnly(true);
   ApplyColors(edit, entry, QPalette::Base, QPalette::Text);

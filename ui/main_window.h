@@ -12,8 +12,12 @@
 
 class QLineEdit;
 class QPushButton;
+class QStyle;
 
 namespace velmora::ui {
+
+// Each element carries its tab position under this property name, as the layout gives it.
+inline constexpr const char* kTabIndexProperty = "tabIndex";
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -48,8 +52,11 @@ class MainWindow : public QWidget {
   QWidget* MakeElement(const ElementEntry& entry);
   QWidget* MakeField(const ElementEntry& entry);
   void SetTabOrder() const;
+  // Fonts are given in points for the screen; a window drawn for another resolution scales them.
+  [[nodiscard]] double FontScale() const;
 
   double dotsPerInch_;
+  QStyle* thinFrame_;  // the frame of every single-line field; owned by the window
   std::vector<std::pair<std::string_view, QWidget*>> elements_;
   std::array<QWidget*, kFieldCount + 1> fields_{};  // by field number, 1..kFieldCount
   bool showingProgramText_ = false;
