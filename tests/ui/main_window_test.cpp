@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFontInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -15,10 +14,7 @@
 #include <memory>
 
 #include "app.h"
-#include "fonts.h"
 #include "form_layout.h"
-#include "qt_text.h"
-#include "twips.h"
 
 using namespace velmora::ui;
 using velmora::FieldAt;
@@ -52,109 +48,6 @@ class MainWindowTest : public QObject {
  private slots:
   void initTestCase() { ConfigureApplication(*qobject_cast<QApplication*>(qApp)); }
   void cleanup() { form_.reset(); }
-
-  void everyElementSitsInItsTwipsBox_data() {
-    QTest::addColumn<double>("dpi");
-    QTest::addColumn<int>("divisor");
-    QTest::newRow("96 dpi: 15 twips a pixel") << 96.0 << 15;
-    QTest::newRow("120 dpi: 12 twips a pixel") << 120.0 << 12;
-  }
-  void everyElementSitsInItsTwipsBox() {
-    QFETCH(double, dpi);
-    QFETCH(int, divisor);
-    MainWindow window(dpi);
-    const auto round = [divisor](int twips) {
-      return static_cast<int>(std::lround(static_cast<double>(twips) / divisor));
-    };
-    QCOMPARE(window.size(), QSize(round(kClientWidthTwips), round(kClientHeightTwips)));
-    QCOMPARE(static_cast<int>(Elements().size()) + static_cast<int>(Lines().size()), 74);
-    for (const ElementEntry& entry : Elements()) {
-      QWidget* widget = window.Element(entry.name);
-      QVERIFY2(widget != nullptr, entry.name.data());
-      const QRect expected(round(entry.box.left), round(entry.box.top), round(entry.box.width),
-                           round(entry.box.height));
-      QCOMPARE(widget->geometry(), expected);
-      QVERIFY2(window.rect().contains(widget->geometry()), entry.name.data());
-    }
-    // The version caption ends exactly at the right border.
-    const QRect version = window.Element("Label32")->geometry();
-    QCOMPARE(version.x() + version.width(), window.width());
-  }
-
-  void captionsAndButtonsShowTheirTexts_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    const std::pair<const char*, const char*> rows[] = {
-        {"Label1", "主反射鏡直径 mm"},
-        {"Label2", "主反射鏡\u3000F/D"},
-        {"Label3", "副反射鏡直径 mm"},
-        {"Label4", "輻射器\u3000F/D"},
-        {"Label5", "焦点距離   mm"},
-        {"Label6", "開口角\uFF12\u0398 deg"},
-        {"Label7", "輻射角\uFF12\u0398 deg"},
-        {"Label20", "DISH深さ \u3000mm"},
-        {"Label21", "Y            X"},
-        {"Label31", "Y 計算間隔 (mm)"},
-        {"Label9", "F'Q"},
-        {"Label14", "b^2"},
-        {"Label19", "↑Y"},
-        {"Label18", "→X"},
-        {"Command1", "計 算"},
-        {"Command2", "終 了"},
-        {"Command3", "クリア"},
-    };
-    for (const auto& [name, text] : rows) {
-      QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(text);
-    }
-  }
-  void captionsAndButtonsShowTheirTexts() {
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    MainWindow window(96.0);
-    QWidget* widget = window.Element(name.toStdString());
-    QVERIFY(widget != nullptr);
-    const QString shown = widget->property("text").toString();
-    QCOMPARE(shown, text);
-  }
-
-  void everyCaptionMatchesItsRow() {
-    MainWindow window(96.0);
-    QCOMPARE(window.windowTitle(), QString::fromUtf8("カセグレン副反射鏡 計算プログラム"));
-    QVERIFY(window.Element("Label32")->property("text").toString().startsWith("Ver 1.0a"));
-    for (const ElementEntry& entry : Elements()) {
-      if (entry.kind == ElementKind::Field) continue;
-      QCOMPARE(window.Element(entry.name)->property("text").toString(), ToQString(entry.text));
-    }
-  }
-
-  void fontsResolveToTheJapaneseGothicFaces() {
-    MainWindow window(96.0);
-    struct Row {
-      const char* name;
-      const char* face;
-      const char* resolved;
-      double points;
-      bool bold;
-    };
-    const Row rows[] = {
-        {"Label31", "ＭＳ ゴシック", "IPAGothic", 9.0, false},     // Font1
-        {"Label15", "ＭＳ Ｐゴシック", "IPAPGothic", 9.0, false},  // Font2
-        {"Label1", "ＭＳ Ｐゴシック", "IPAPGothic", 9.0, true},    // Font3
-        {"Text15", "ＭＳ Ｐゴシック", "IPAPGothic", 9.0, true},    // Font3
-        {"Text1", "ＭＳ Ｐゴシック", "IPAPGothic", 10.2, true},    // Font4
-        {"Text17", "ＭＳ Ｐゴシック", "IPAPGothic", 10.2, false},  // Font5
-        {"Text20", "ＭＳ ゴシック", "IPAGothic", 10.2, true},      // Font6
-        {"Label25", "ＭＳ ゴシック", "IPAGothic", 7.8, false},     // Font7
-    };
-    for (const Row& row : rows) {
-      const QFont font = window.Element(row.name)->font();
-      QCOMPARE(font.family(), QString::fromUtf8(row.face));
-      QCOMPARE(font.pointSizeF(), row.points);
-      QCOMPARE(font.bold(), row.bold);
-      QCOMPARE(QFontInfo(font).family(), QString::fromLatin1(row.resolved));
-    }
-    QCOMPARE(window.font().family(), QString::fromUtf8("ＭＳ ゴシック"));
-  }
 
   void colorsOfInputsResultsAndTable() {
     MainWindow window(96.0);

@@ -43,6 +43,12 @@ count() { convert "$1" -crop "$4x$5+$((X + $2))+$((Y + $3))" -depth 8 txt:- | gr
 fail=0
 check() { if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1 (got $2, want $3)"; fail=1; fi; }
 
+# The title as the window system holds it, which every window manager and task bar shows.
+title="カセグレン副反射鏡 計算プログラム"
+check "_NET_WM_NAME" "$(xprop -id "$window" _NET_WM_NAME | sed -n 's/^[^=]*= "\(.*\)"$/\1/p')" "$title"
+check "WM_NAME" "$(xprop -id "$window" WM_NAME | sed -n 's/^[^=]*= "\(.*\)"$/\1/p')" "$title"
+check "application name" "$(xprop -id "$window" WM_CLASS | sed -n 's/^[^=]*= "\([^"]*\)".*$/\1/p')" "velmora"
+
 import -window root "$work/start.png"
 # Right end of Text1 (twips 600..1572 x 480..744): light yellow, clear of the digits.
 check "light-yellow input field" "$(pixel "$work/start.png" 98 40)" "#FFFFC0"
