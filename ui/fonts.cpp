@@ -37,7 +37,7 @@ Resolved& ResolvedFor(std::string_view legacyFace) {
 
 QString FirstInstalled(std::span<const std::string_view> faces, const QStringList& installed) {
   for (const std::string_view face : faces) {
-    const QString family = ToQString(face);
+    QString family = ToQString(face);
     if (installed.contains(family, Qt::CaseInsensitive)) return family;
   }
   return {};
