@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic fontconfig
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-horai-umefont fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils xdotool imagemagick
