@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "velmora_version.h"
+
 namespace velmora::ui {
 namespace {
 
@@ -77,7 +79,7 @@ constexpr std::array<ElementEntry, 56> kElements = {{
   {"Command3", Button, "クリア", {6360, 3840, 1212, 612},  Font1, kSystem, kSystem, 54, 0, Command::Clear},
   {"Command2", Button, "終 了",  {6360, 4560, 1212, 1572}, Font2, kSystem, kSystem, 33, 0, Command::Exit},
   // Version caption along the bottom edge.
-  {"Label32", Caption, "Ver 1.0a  velmora 1.00", {4680, 6360, 3132, 252}, Font1, kSystem, kGray, 55},
+  {"Label32", Caption, version::kVersionCaption, {4680, 6360, 3132, 252}, Font1, kSystem, kGray, 55},
   // Captions of the sketch.
   {"Label25", Caption, "主反射鏡", {2280, 3840, 972, 252}, Font7, kSystem, kSystem, 47},
   {"Label26", Caption, "副反射鏡", {3240, 4560, 852, 372}, Font7, kSystem, kSystem, 48},
