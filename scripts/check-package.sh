@@ -54,6 +54,11 @@ for path in usr/bin/velmora usr/share/applications/velmora.desktop \
     usr/share/doc/velmora/copyright usr/share/doc/velmora/changelog.gz; do
   if [ -f "$root/$path" ]; then pass "carries /$path"; else fail "lacks /$path"; fi
 done
+# Debian's compressed documents carry no name or time stamp, so that rebuilds are byte-identical.
+for gz in "$doc/changelog.gz" "$root/usr/share/man/man1/velmora.1.gz"; do
+  if [ -f "$gz" ] && ! file "$gz" | grep -q "last modified"; then pass "${gz#"$root"} has no time stamp"
+  else fail "${gz#"$root"} missing or stamped: $(file -b "$gz")"; fi
+done
 for size in 16 32; do
   icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/velmora.png"
   if [ -f "$icon" ] && file "$icon" | grep -q "PNG image data, $size x $size,"; then
@@ -62,9 +67,17 @@ for size in 16 32; do
     fail "no $size x $size PNG at ${icon#"$root"}"
   fi
 done
+scalable="$root/usr/share/icons/hicolor/scalable/apps/velmora.svg"
+if [ -f "$scalable" ] && file "$scalable" | grep -q "SVG Scalable Vector Graphics image"; then
+  pass "scalable icon in the hicolor theme"
+else
+  fail "no SVG at ${scalable#"$root"}"
+fi
 entry="$root/usr/share/applications/velmora.desktop"
 expect "desktop entry starts the packaged program" \
   "$(sed -n 's/^Exec=//p' "$entry")" "$(basename "$(ls "$root"/usr/bin/*)")"
+expect "desktop entry's icon is the packaged one" "$(sed -n 's/^Icon=//p' "$entry")" \
+  "$(basename "$(ls "$root"/usr/share/icons/hicolor/32x32/apps/*.png)" .png)"
 expect "desktop entry's menu categories" "$(sed -n 's/^Categories=//p' "$entry")" "Science;Engineering;"
 
 if command -v lintian >/dev/null; then
@@ -82,7 +95,7 @@ if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
 elif ! start_virtual_display "$work"; then
   fail "no virtual X display could be started"
 else
-  QT_QPA_PLATFORM=xcb "$root/usr/bin/velmora" 2>"$work/program.log" & app=$!
+  QT_QPA_PLATFORM=xcb "$root/usr/bin/velmora" >"$work/program.log" 2>&1 & app=$!
   window=""
   for _ in $(seq 100); do
     window=$(xdotool search --onlyvisible --name "カセグレン副反射鏡" 2>/dev/null | head -1 || true)
