@@ -11,6 +11,7 @@ Written files:
   velmora-32-mono.png  the 2-colour image as RGBA
   velmora-32.png       the 32x32 16-colour image as RGBA
   velmora-16.png       the 16x16 16-colour image as RGBA
+  velmora.svg          the same picture drawn with curves, for the scalable icon of the desktop
 
 The images are pixel drawings rather than rasterised curves: at 16x16 only a hand-placed
 staircase keeps the dish a smooth parabola. Standard library only, so that anyone can rebuild
@@ -212,6 +213,38 @@ def png_content(data):
     return chunks[0][1], zlib.decompress(b"".join(body for kind, body in chunks if kind == b"IDAT"))
 
 
+def svg():
+    """The scalable icon: the same cross-section as the pixel drawings, in the same colours.
+
+    The dish is a parabola with its vertex at (10, 32) and its rim at x = 26, y = 6 and 58, so its
+    focal length is 26^2 / (4 * 16) = 10.5625; a quadratic Bezier curve is exactly a parabola when
+    its control point is where the rim tangents meet, (-6, 32). The rays leave the feed, meet the
+    convex sub-reflector, come back to the dish at y = 17 and 47 and leave as a parallel beam."""
+    def dish_x(y):
+        return 10 + (y - 32) ** 2 / (4 * 10.5625)
+    ray_top = f"M16 31 L21.5 27 L{dish_x(17):.3f} 17 L62 17"
+    ray_bottom = f"M16 33 L21.5 37 L{dish_x(47):.3f} 47 L62 47"
+    parts = [
+        '<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64" viewBox="0 0 64 64">',
+        # Rays first, so that the metal covers where they touch it.
+        f'  <path d="{ray_top} {ray_bottom}" fill="none" stroke="#FF0000" stroke-width="1.5"/>',
+        # The main dish: a dark outline under a light metal face.
+        '  <path d="M26 6 Q-6 32 26 58" fill="none" stroke="#000000" stroke-width="5"/>',
+        '  <path d="M26 6 Q-6 32 26 58" fill="none" stroke="#C0C0C0" stroke-width="3"/>',
+        '  <path d="M26.5 7 Q-4.5 32 26.5 57" fill="none" stroke="#FFFFFF" stroke-width="1"/>',
+        # The brass feed horn at the dish's vertex, its mouth towards the sub-reflector, and the
+        # waveguide behind the dish.
+        '  <path d="M2 29.5 H9 L16 26 V38 L9 34.5 H2 Z" fill="#FFFF00" stroke="#000000"'
+        ' stroke-width="1" stroke-linejoin="round"/>',
+        # The convex sub-reflector in front of the feed.
+        '  <path d="M24.5 22 Q19 32 24.5 42" fill="none" stroke="#000000" stroke-width="3.5"/>',
+        '  <path d="M24.5 22 Q19 32 24.5 42" fill="none" stroke="#C0C0C0" stroke-width="1.5"/>',
+        "</svg>",
+        "",
+    ]
+    return "\n".join(parts).encode("ascii")
+
+
 def drawings():
     colour_32 = pixels(mirrored(COLOUR_32_TOP, SHADE_BELOW), KEY_16)
     colour_16 = pixels(mirrored(COLOUR_16_TOP, SHADE_BELOW), KEY_16)
@@ -236,6 +269,7 @@ def main():
     if not args.check:
         RESOURCES.mkdir(parents=True, exist_ok=True)
         (RESOURCES / "velmora.ico").write_bytes(icon)
+        (RESOURCES / "velmora.svg").write_bytes(svg())
         for name, (image, palette) in pngs.items():
             (RESOURCES / name).write_bytes(png(image, palette))
         return 0
@@ -246,6 +280,9 @@ def main():
     ico_path = RESOURCES / "velmora.ico"
     if not ico_path.is_file() or ico_path.read_bytes() != icon:
         stale.append(ico_path.name)
+    svg_path = RESOURCES / "velmora.svg"
+    if not svg_path.is_file() or svg_path.read_bytes() != svg():
+        stale.append(svg_path.name)
     for name, (image, palette) in pngs.items():
         path = RESOURCES / name
         try:

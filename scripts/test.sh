@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds velmora with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test, the
 # window tests on Qt's offscreen platform and the real-window test under Xvfb. When clang is
-# present, each fuzz target also runs for a few seconds.
+# present, each fuzz target also runs for a few seconds. Last, the Debian package is built and
+# checked (lintian, its contents, the program started from the unpacked package).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -11,3 +12,5 @@ ctest --preset debug -j2
 if [[ -x fuzz/run-fuzzers.sh ]] && command -v clang++ >/dev/null; then
   bash fuzz/run-fuzzers.sh 5
 fi
+bash scripts/package.sh
+bash scripts/check-package.sh

@@ -8,6 +8,7 @@
 
 #include "calculator.h"
 #include "main_window.h"
+#include "velmora_version.h"
 
 class QApplication;
 
@@ -15,8 +16,8 @@ namespace velmora::ui {
 
 class FieldBinding;
 
-inline constexpr const char* kApplicationName = "velmora";
-inline constexpr const char* kApplicationVersion = "1.00";
+inline constexpr const char* kApplicationName = version::kProductName;
+inline constexpr const char* kApplicationVersion = version::kDisplayVersion;
 
 // Name, version, icon, Japanese locale and Qt's Japanese texts, font substitutes. Once, before
 // the window is made.

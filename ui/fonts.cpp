@@ -12,6 +12,9 @@
 namespace velmora::ui {
 namespace {
 
+// The Debian package whose faces keep the legacy metrics, as the build names it.
+constexpr std::string_view kMetricFacesPackage = VELMORA_FONT_PACKAGE;
+
 constexpr std::array<std::string_view, 1> kFixedPreferred = {"Ume Gothic"};
 constexpr std::array<std::string_view, 4> kFixedFallback = {"IPAGothic", "VL Gothic", "TakaoGothic",
                                                             "Noto Sans Mono CJK JP"};

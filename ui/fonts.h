@@ -17,9 +17,6 @@
 
 namespace velmora::ui {
 
-// The Debian package whose faces keep the legacy metrics.
-inline constexpr std::string_view kMetricFacesPackage = "fonts-horai-umefont";
-
 // Substitutes for one legacy face, the ones drawn to its metrics first.
 struct SubstituteFaces {
   std::string_view legacyFace;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "velmora_version.h"
+
 namespace velmora::ui {
 namespace {
 
@@ -201,7 +203,7 @@ constexpr std::array<ElementEntry, 56> kElements = {{
    .box = {.left = 6360, .top = 4560, .width = 1212, .height = 1572},
    .font = Font2, .background = kSystem, .foreground = kSystem, .tabIndex = 33, .command = Command::Exit},
   // Version caption along the bottom edge.
-  {.name = "Label32", .kind = Caption, .text = "Ver 1.0a  velmora 1.00",
+  {.name = "Label32", .kind = Caption, .text = version::kVersionCaption,
    .box = {.left = 4680, .top = 6360, .width = 3132, .height = 252},
    .font = Font1, .background = kSystem, .foreground = kGray, .tabIndex = 55},
   // Captions of the sketch.

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the Debian package of velmora (release build, no tests) and prints how to install it.
+#   bash scripts/package.sh   ->  build/package/velmora_VERSION_ARCH.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake --preset package >/dev/null
+cmake --build --preset package
+deb=$(ls -t build/package/velmora_*.deb | head -1)
+echo "Package: $deb"
+echo "Install it with:  sudo apt install ./$deb"

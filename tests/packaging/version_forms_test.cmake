@@ -1,0 +1,59 @@
+# The forms of the one version, run with cmake -P:
+#   -DMODULE=cmake/VelmoraVersion.cmake -DRC=build/.../velmora.rc -DPROJECT_VERSION=1.0.0
+# A table of project versions and the forms they must take, then the configured Windows version
+# record checked against the project's version.
+include(${MODULE})
+
+set(failures 0)
+macro(expect what got want)
+  if("${got}" STREQUAL "${want}")
+    message(STATUS "ok: ${what}")
+  else()
+    message(STATUS "FAIL: ${what}: got '${got}', want '${want}'")
+    math(EXPR failures "${failures} + 1")
+  endif()
+endmacro()
+
+# version | display | four parts with commas
+set(rows
+  "1.0.0|1.00|1,0,0,0"      # the first release: the minor padded to two digits
+  "2.5|2.05|2,5,0,0"        # no patch: the missing parts are 0
+  "1.12.3|1.12|1,12,3,0"    # a two-digit minor as it is; the patch is not shown
+  "3.07.1.4|3.07|3,7,1,4")  # all four parts, as plain numbers
+foreach(row IN LISTS rows)
+  string(REPLACE "|" ";" row "${row}")
+  list(GET row 0 version)
+  list(GET row 1 display)
+  list(GET row 2 commas)
+  velmora_display_version(got ${version})
+  expect("${version} -> ${display}" "${got}" "${display}")
+  velmora_four_part_version(got ${version} ",")
+  expect("${version} -> ${commas}" "${got}" "${commas}")
+endforeach()
+
+# The record the executable carries: fixed fields with commas, strings in the display form.
+string(REPLACE "." ";" parts "${PROJECT_VERSION}")
+list(GET parts 0 major)
+list(GET parts 1 minor)
+math(EXPR minor_number "${minor}")
+string(LENGTH "${minor}" digits)
+if(digits EQUAL 1)
+  set(minor "0${minor}")
+endif()
+file(READ "${RC}" record)
+foreach(pattern
+    "FILEVERSION +${major},${minor_number},"
+    "PRODUCTVERSION +${major},${minor_number},"
+    "\"FileVersion\", +\"${major}\\.${minor}\""
+    "\"ProductVersion\", +\"${major}\\.${minor}\"")
+  if(record MATCHES "${pattern}")
+    message(STATUS "ok: version record has ${pattern}")
+  else()
+    message(STATUS "FAIL: version record lacks ${pattern}")
+    math(EXPR failures "${failures} + 1")
+  endif()
+endforeach()
+
+if(failures GREATER 0)
+  message(FATAL_ERROR "${failures} failed")
+endif()
