@@ -52,7 +52,6 @@ class MainWindow : public QWidget {
   double dotsPerInch_;
   std::vector<std::pair<std::string_view, QWidget*>> elements_;
   std::array<QWidget*, kFieldCount + 1> fields_{};  // by field number, 1..kFieldCount
-  bool showingProgramText_ = false;
 };
 
 }  // namespace velmora::ui
