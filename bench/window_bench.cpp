@@ -172,10 +172,10 @@ int RunCase(long rows, bool external) {
       {"Ctrl+End", [&] { QTest::keyClick(table, Qt::Key_End, Qt::ControlModifier); }},
       {"Ctrl+Home", [&] { QTest::keyClick(table, Qt::Key_Home, Qt::ControlModifier); }},
       {"typed x", [&] { QTest::keyClick(table, Qt::Key_X); }},
-      {"wheel", [&] {
+      {"wheel",
+       [&] {
          QWheelEvent wheel(QPointF(inside), viewport->mapToGlobal(QPointF(inside)), QPoint(),
-                           QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                           false);
+                           QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
          QApplication::sendEvent(viewport, &wheel);
        }},
       {"click", [&] { QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, inside); }},
@@ -221,8 +221,8 @@ int main(int argc, char** argv) {
   if (rows == 0) {
     // One process per table, so that each peak resident memory is that table's.
     QCoreApplication app(argc, argv);
-    std::printf("%9s %10s %10s %10s %8s %8s %8s %8s\n", "rows", "core ms", "click ms",
-                "copy ms", "key ms", "worst", "idle MB", "peak MB");
+    std::printf("%9s %10s %10s %10s %8s %8s %8s %8s\n", "rows", "core ms", "click ms", "copy ms",
+                "key ms", "worst", "idle MB", "peak MB");
     std::fflush(stdout);
     int failed = 0;
     for (const Case& c : kCases) {

@@ -235,7 +235,7 @@ std::int64_t ProfileView::Advance(char32_t character) const {
 template <bool kAscii, typename OnRow>
 void ProfileView::Wrap(std::size_t begin, std::size_t end, OnRow&& onRow) const {
   const std::string_view text = TextView();
-  std::int64_t x = 0;           // width of the row so far
+  std::int64_t x = 0;  // width of the row so far
   std::size_t rowStart = begin;
   std::size_t breakAt = begin;  // just after the row's last blank; rowStart when none
   std::int64_t widthAtBreak = 0;
@@ -325,9 +325,9 @@ void ProfileView::Relayout() {
 std::size_t ProfileView::ExtraRows(std::size_t line) const {
   if (extra_.empty() || line >= extra_.size()) return 0;
   if (extra_[line] < kTallLine) return extra_[line];
-  const auto it = std::lower_bound(
-      tallLines_.begin(), tallLines_.end(), line,
-      [](const std::pair<std::uint32_t, std::size_t>& tall, std::size_t l) { return tall.first < l; });
+  const auto it = std::lower_bound(tallLines_.begin(), tallLines_.end(), line,
+                                   [](const std::pair<std::uint32_t, std::size_t>& tall,
+                                      std::size_t l) { return tall.first < l; });
   return it != tallLines_.end() && it->first == line ? it->second : kTallLine;
 }
 
@@ -444,7 +444,8 @@ int ProfileView::PageRows() const {
 std::size_t ProfileView::PositionAt(const QPoint& point) const {
   if (RowCount() == 0) return 0;
   const int offset = point.y() - kMargin;
-  const int rowsDown = offset >= 0 ? offset / lineHeight_ : -((-offset + lineHeight_ - 1) / lineHeight_);
+  const int rowsDown =
+      offset >= 0 ? offset / lineHeight_ : -((-offset + lineHeight_ - 1) / lineHeight_);
   const long long row = std::clamp<long long>(static_cast<long long>(TopRow()) + rowsDown, 0,
                                               static_cast<long long>(RowCount()) - 1);
   return PositionAtX(RowAt(static_cast<std::size_t>(row)), point.x() - kMargin);
@@ -470,9 +471,9 @@ QByteArray ProfileView::Bytes(std::size_t from, std::size_t to) const {
   bytes.reserve(static_cast<qsizetype>(to - from));
   // Each CR LF becomes one "\n".
   for (std::size_t p = from; p < to;) {
-    const auto* newline =
-        static_cast<const char*>(std::memchr(text.data() + p, '\n', to - p));
-    const std::size_t stop = newline != nullptr ? static_cast<std::size_t>(newline - text.data()) : to;
+    const auto* newline = static_cast<const char*>(std::memchr(text.data() + p, '\n', to - p));
+    const std::size_t stop =
+        newline != nullptr ? static_cast<std::size_t>(newline - text.data()) : to;
     std::size_t contentEnd = stop;
     if (newline != nullptr && contentEnd > p && text[contentEnd - 1] == '\r') --contentEnd;
     bytes.append(text.data() + p, static_cast<qsizetype>(contentEnd - p));
@@ -701,7 +702,8 @@ void ProfileView::keyPressEvent(QKeyEvent* event) {
       if (control) {
         std::size_t p = cursor_;
         std::size_t length = 0;
-        while (p > 0 && IsBlank(CharacterAt(PreviousCharacter(p), &length))) p = PreviousCharacter(p);
+        while (p > 0 && IsBlank(CharacterAt(PreviousCharacter(p), &length)))
+          p = PreviousCharacter(p);
         if (p > 0 && p == LineBegin(LineOf(p))) {
           p = LineEnd(LineOf(p) - 1);
         } else {
@@ -742,7 +744,8 @@ void ProfileView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_PageDown: {
       const auto page = static_cast<std::size_t>(PageRows());
       const bool down = event->key() == Qt::Key_PageDown;
-      const std::size_t target = down ? std::min(lastRow, row + page) : (row > page ? row - page : 0);
+      const std::size_t target =
+          down ? std::min(lastRow, row + page) : (row > page ? row - page : 0);
       QScrollBar* bar = verticalScrollBar();
       bar->setValue(down ? bar->value() + bar->pageStep() : bar->value() - bar->pageStep());
       MoveCursor(PositionAtX(RowAt(target), goalX_), extend, true);

@@ -8,6 +8,8 @@
 // failure reaches it as a real std::bad_alloc from a real allocation. (AddressSanitizer's own
 // operator new never throws, and an address-space limit cannot be set under it.)
 
+#include "profile_view.h"
+
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
@@ -28,7 +30,6 @@
 
 #include "app.h"
 #include "main_window.h"
-#include "profile_view.h"
 
 // ---- allocations that fail on request ----
 
@@ -184,7 +185,8 @@ class ProfileViewTest : public QObject {
     Key(Qt::Key_Down);
     for (int k = 0; k < 3; ++k) Key(Qt::Key_Down, Qt::ShiftModifier);
     Key(Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(ClipboardText(), QStringLiteral("   2.00   0.015\n   3.00   0.035\n   4.00   0.062\n"));
+    QCOMPARE(ClipboardText(),
+             QStringLiteral("   2.00   0.015\n   3.00   0.035\n   4.00   0.062\n"));
     QCOMPARE(View()->SelectedText(), ClipboardText());
     // Shift+Right and Shift+End select within a row; Shift+Left gives back a character.
     Key(Qt::Key_Home, Qt::ControlModifier);
@@ -301,7 +303,7 @@ class ProfileViewTest : public QObject {
     }
     QCOMPARE(texts, (QStringList{QString::fromUtf8("コピー"), QString::fromUtf8("すべてを選択")}));
     QVERIFY(!menu->actions().first()->isEnabled());  // nothing selected yet
-    menu->actions().last()->trigger();                // すべてを選択
+    menu->actions().last()->trigger();               // すべてを選択
     menu->close();
     QCOMPARE(View()->SelectedText(), View()->Text());
     std::unique_ptr<QMenu> again(View()->CreateContextMenu(nullptr));
@@ -354,11 +356,13 @@ class ProfileViewTest : public QObject {
     window.ShowFieldText(15, QStringLiteral("alpha beta gamma delta epsilon zeta eta theta\nend"));
     QCOMPARE(View()->LineCount(), 2U);
     QVERIFY(View()->RowCount() > 3);
-    QCOMPARE(window.FieldText(15), QStringLiteral("alpha beta gamma delta epsilon zeta eta theta\nend"));
+    QCOMPARE(window.FieldText(15),
+             QStringLiteral("alpha beta gamma delta epsilon zeta eta theta\nend"));
     // A line of a million characters without a blank wraps between characters, in one pass.
     const QString longLine(1'000'000, QLatin1Char('7'));
     window.ShowFieldText(15, longLine);
-    const int perRow = View()->viewport()->width() / QFontMetrics(View()->font()).horizontalAdvance('7');
+    const int perRow =
+        View()->viewport()->width() / QFontMetrics(View()->font()).horizontalAdvance('7');
     QVERIFY(View()->RowCount() >= 1'000'000U / static_cast<std::size_t>(perRow));
     View()->setFocus();
     Key(Qt::Key_End, Qt::ControlModifier);
