@@ -2,8 +2,9 @@
 
 // Text15, the profile table, as a read-only text view that paints only the rows it shows, as the
 // big log viewers do. It reads the field set's text in place: the view keeps a pointer to the
-// field's std::string and, per write, one index of line starts (4 bytes a line); no second copy
-// of the table, no text document. Its state is the scroll position, a cursor and a selection.
+// field's std::string and, built once per write, an index of line starts (4 bytes a line) and,
+// when lines wrap, their extra rows (1 byte a line); no second copy of the table, no text
+// document. Its state is the scroll position, a cursor and a selection, each a byte offset.
 //
 // Lines end with CR LF (as the calculation writes them) or LF. A line wider than the view wraps
 // at its last blank, or between characters when it has none; widths come from a per-character
