@@ -262,7 +262,7 @@ void ProfileView::Wrap(std::size_t begin, std::size_t end, OnRow&& onRow) const 
         x = 0;
         rowStart = p;
       }
-      if (!onRow(rowStart)) return;
+      onRow(rowStart);
       breakAt = rowStart;
       widthAtBreak = 0;
       continue;  // the same character again, in the new row
@@ -298,10 +298,7 @@ void ProfileView::Relayout() {
     const bool ascii = bits < 0x80U;
     if (ascii && width <= availableWidth_ && end - begin <= kMaxRowBytes) continue;
     std::size_t added = 0;
-    const auto count = [&added](std::size_t) {
-      ++added;
-      return true;
-    };
+    const auto count = [&added](std::size_t) { ++added; };
     if (ascii) {
       Wrap<true>(begin, end, count);
     } else {
@@ -346,7 +343,6 @@ const std::vector<std::uint32_t>& ProfileView::RowStarts(std::size_t line) const
     if (ExtraRows(line) > 0) {
       const auto collect = [this](std::size_t start) {
         starts_.push_back(static_cast<std::uint32_t>(start));
-        return true;
       };
       const std::size_t begin = LineBegin(line);
       const std::size_t end = LineEnd(line);

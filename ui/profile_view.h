@@ -110,8 +110,8 @@ class ProfileView : public QAbstractScrollArea {
   char32_t CharacterAt(std::size_t position, std::size_t* length) const;
   // Advance of a character in 1/64 pixel.
   [[nodiscard]] std::int64_t Advance(char32_t character) const;
-  // Calls onRow(start) for each row after the first of the line [begin, end); stops early when
-  // it returns false. kAscii: the line is known to be plain ASCII.
+  // Calls onRow(start) for each row after the first of the line [begin, end). kAscii: the line
+  // is known to be plain ASCII, one byte a character.
   template <bool kAscii, typename OnRow>
   void Wrap(std::size_t begin, std::size_t end, OnRow&& onRow) const;
   // Rows that a line adds beyond its first.
