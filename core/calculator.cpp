@@ -1,5 +1,7 @@
 #include "calculator.h"
 
+#include <new>
+
 #include "calc_error.h"
 #include "geometry.h"
 #include "profile.h"
@@ -14,6 +16,9 @@ void Calculator::Command1_Click() {
     RunFeedPlacement(fields_, values_);
   } catch (const CalcError&) {
     // The calculation ends silently at its first failing step; nothing is undone.
+  } catch (const std::bad_alloc&) {
+    // Out of memory ends it the same way; only the partial table goes, to give the memory back.
+    values_.ProfileText.emplace();
   }
 }
 

@@ -17,7 +17,8 @@ class Calculator {
   // The start-up defaults of all 21 fields, before the window is first shown.
   void Form_Load();
   // Calculate: the geometry, the profile table, the two placement distances. Stops silently at
-  // the first failing step, keeping what it has written.
+  // the first failing step, keeping what it has written. Running out of memory (std::bad_alloc)
+  // is such a step: the fields keep their texts, and the partial table is let go.
   void Command1_Click();
   // Clear: all 21 fields empty; the form-level values stay.
   void Command3_Click();

@@ -9,7 +9,7 @@ packages=(
   fonts-ipafont-gothic  # a face to fall back to, for the test of the fallback
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool xclip imagemagick
   dpkg-dev file gzip lintian desktop-file-utils appstream
 )
 

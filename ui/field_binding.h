@@ -2,7 +2,8 @@
 
 // Keeps the window's fields and the calculator's field set one and the same: every write by the
 // calculator shows in its widget at once, and every edit by the user reaches the field set, cut
-// to the field's limit, with the widget showing the cut text.
+// to the field's limit, with the widget showing the cut text. The profile table is read-only: its
+// view reads the field's own string in place, told of each write.
 
 #include <QObject>
 #include <QString>
@@ -14,7 +15,7 @@ namespace velmora::ui {
 
 class MainWindow;
 
-// The profile table keeps its rows with CR LF, as the calculation writes them; the widget holds
+// The profile table keeps its rows with CR LF, as the calculation writes them; the window shows
 // lines. These convert between the two.
 QString ToWidgetText(const std::string& fieldText);
 std::string ToFieldText(const QString& widgetText, bool isTable);
@@ -25,6 +26,7 @@ class FieldBinding : public QObject {
 
  private:
   void OnUserEdit(int field, const QString& text);
+  void ShowTable(const std::string& text);
 
   FieldSet& fields_;
   MainWindow& window_;

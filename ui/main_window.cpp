@@ -3,15 +3,15 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
 #include <algorithm>
 #include <limits>
+#include <new>
 
 #include "caption.h"
 #include "command_button.h"
 #include "fonts.h"
+#include "profile_view.h"
 #include "qt_text.h"
 #include "sketch.h"
 #include "thin_frame_style.h"
@@ -119,16 +119,9 @@ QWidget* MainWindow::MakeElement(const ElementEntry& entry) {
 QWidget* MainWindow::MakeField(const ElementEntry& entry) {
   const int field = entry.field;
   if (field == kTableField) {
-    auto* table = new QPlainTextEdit(this);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    table->setTabChangesFocus(true);
-    table->setUndoRedoEnabled(true);
+    // Read-only: the user selects and copies the table but cannot type into it.
+    auto* table = new ProfileView(this);
     ApplyColors(table, entry, QPalette::Base, QPalette::Text);
-    connect(table, &QPlainTextEdit::textChanged, this, [this, table, field] {
-      if (!showingProgramText_) emit fieldEdited(field, table->toPlainText());
-    });
     fields_[static_cast<std::size_t>(field)] = table;
     return table;
   }
@@ -189,13 +182,18 @@ QPushButton* MainWindow::Button(Command command) const {
   return nullptr;
 }
 
+// Not const, though it writes only through the field widgets: showing a text changes the window.
+// NOLINTNEXTLINE(readability-make-member-function-const)
 void MainWindow::ShowFieldText(int field, const QString& text) {
   QWidget* widget = FieldWidget(field);
-  if (auto* table = qobject_cast<QPlainTextEdit*>(widget)) {
-    showingProgramText_ = true;
-    table->setPlainText(text);
-    showingProgramText_ = false;
-    table->verticalScrollBar()->setValue(0);
+  if (auto* table = qobject_cast<ProfileView*>(widget)) {
+    // The field binding shows the field set's own text in place (ProfileView::ShowSource); a text
+    // handed over here becomes the view's own, or nothing when memory runs out.
+    try {
+      table->ShowText(text.toStdString());
+    } catch (const std::bad_alloc&) {
+      table->ShowText({});
+    }
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     edit->setText(text);
     edit->setCursorPosition(0);
@@ -204,7 +202,7 @@ void MainWindow::ShowFieldText(int field, const QString& text) {
 
 QString MainWindow::FieldText(int field) const {
   QWidget* widget = FieldWidget(field);
-  if (auto* table = qobject_cast<QPlainTextEdit*>(widget)) return table->toPlainText();
+  if (auto* table = qobject_cast<ProfileView*>(widget)) return table->Text();
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
   return {};
 }

@@ -59,7 +59,6 @@ class MainWindow : public QWidget {
   QStyle* thinFrame_;  // the frame of every single-line field; owned by the window
   std::vector<std::pair<std::string_view, QWidget*>> elements_;
   std::array<QWidget*, kFieldCount + 1> fields_{};  // by field number, 1..kFieldCount
-  bool showingProgramText_ = false;
 };
 
 }  // namespace velmora::ui
