@@ -1,20 +1,33 @@
 #include "calculator.h"
 
 #include "calc_error.h"
+#include "field_rules.h"
 #include "geometry.h"
 #include "profile.h"
 
 namespace velmora {
 
-void Calculator::Command1_Click() {
+void Calculator::Form_Load() {
+  FillDefaults(fields_);
+}
+
+void Calculator::Command1_Click(const RowsPlanned& onRowsPlanned) {
   try {
     values_.ProfileText = std::string();
-    RunGeometryThroughConjugateAxis(fields_, values_);
-    BuildProfileTable(fields_, values_);
-    RunFeedPlacement(fields_, values_);
+    const PlacementInputs placement = RunGeometryThroughConjugateAxis(fields_, values_);
+    BuildProfileTable(fields_, values_, onRowsPlanned);
+    RunFeedPlacement(fields_, placement);
   } catch (const CalcError&) {
     // The calculation ends silently at its first failing step; nothing is undone.
   }
+}
+
+void Calculator::Command3_Click() {
+  ClearFields(fields_);
+}
+
+void Calculator::Text3_LostFocus() {
+  FollowSubDiameter(fields_);
 }
 
 }  // namespace velmora

@@ -5,6 +5,7 @@
 
 #include "field_set.h"
 #include "form_values.h"
+#include "profile.h"
 
 namespace velmora {
 
@@ -17,8 +18,9 @@ class Calculator {
   // The start-up defaults of all 21 fields, before the window is first shown.
   void Form_Load();
   // Calculate: the geometry, the profile table, the two placement distances. Stops silently at
-  // the first failing step, keeping what it has written.
-  void Command1_Click();
+  // the first failing step, keeping what it has written. A window that wants to prepare for a
+  // long table is told its row count before the first row.
+  void Command1_Click(const RowsPlanned& onRowsPlanned = {});
   // Clear: all 21 fields empty; the form-level values stay.
   void Command3_Click();
   // The focus left the sub-reflector diameter: STOP becomes half of it.

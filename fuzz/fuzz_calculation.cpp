@@ -23,6 +23,7 @@
 
 #include "calc_error.h"
 #include "calculator.h"
+#include "character_count.h"
 #include "decimal_reference.h"
 #include "field_set.h"
 #include "fuzz_support.h"

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "calc_error.h"
+#include "character_count.h"
 #include "fuzz_support.h"
 #include "number_text.h"
 

@@ -119,17 +119,29 @@ class HostileInputTest : public QObject {
     QCOMPARE(LineField(8)->text(), QStringLiteral("20.1653017"));
   }
 
-  void tabThroughADiameterThatIsNotANumber() {
+  void tabLeavesTheDiameter_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<QString>("radiationAngle");
+    QTest::newRow("a number: STOP becomes its exact half")
+        << QStringLiteral("75") << QStringLiteral("37.5") << QStringLiteral("80.093");
+    QTest::newRow("not a number: STOP stays, step 4 stops the calculation")
+        << QStringLiteral("abc") << QStringLiteral("35") << QString();
+  }
+  void tabLeavesTheDiameter() {
+    QFETCH(QString, typed);
+    QFETCH(QString, stop);
+    QFETCH(QString, radiationAngle);
     QLineEdit* diameter = LineField(3);
     diameter->setFocus();
     diameter->selectAll();
-    QTest::keyClicks(diameter, "abc");
+    QTest::keyClicks(diameter, typed);
     QTest::keyClick(diameter, Qt::Key_Tab);
-    QCOMPARE(LineField(18)->text(), QStringLiteral("35"));
+    QCOMPARE(LineField(18)->text(), stop);
     QCOMPARE(QApplication::focusWidget(), form_->Window().FieldWidget(4));
     Click(Command::Calculate);
     QCOMPARE(LineField(5)->text(), QStringLiteral("159.951"));  // steps 1..3 complete
-    QCOMPARE(LineField(7)->text(), QString());                  // step 4 reads "abc"
+    QCOMPARE(LineField(7)->text(), radiationAngle);             // step 4 reads the diameter
     ExpectTheNextClickAnsweredAtOnce();
   }
 };
