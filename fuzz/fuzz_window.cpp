@@ -16,7 +16,6 @@
 #include <QEventLoop>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -41,7 +40,7 @@ constexpr std::size_t kLargestTable = 2'000;
 constexpr std::size_t kLongestText = 64;
 
 struct Key {
-  Qt::Key key;
+  Qt::Key key = Qt::Key_unknown;
   Qt::KeyboardModifiers modifiers;
 };
 constexpr std::array<Key, 13> kEditingKeys = {{
@@ -107,7 +106,7 @@ void CheckEveryField(Form1& form) {
 // The event loop must come back: a handler that never returned would hang here.
 void CheckEventLoopReturns() {
   QEventLoop loop;
-  QTimer::singleShot(0, &loop, &QEventLoop::quit);
+  QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
   loop.exec();
 }
 
@@ -158,7 +157,7 @@ void Step(Form1& form, Input& in) {
 }  // namespace
 
 // Fontconfig keeps a cache for the life of the process; it is no leak of the window's.
-extern "C" const char* __lsan_default_suppressions() {
+extern "C" const char* __lsan_default_suppressions() {  // NOLINT(bugprone-reserved-identifier)
   return "leak:libfontconfig\n";
 }
 
