@@ -122,6 +122,7 @@ struct DesignCase {
   const char* name;
   const char* inputs[4];  // D, F/D, d, feed F/D
   std::vector<std::pair<FieldId, const char*>> expected;
+  std::vector<std::pair<std::size_t, const char*>> rows;  // table rows of the default range
 };
 
 TEST_F(GeometryTest, worked_designs) {
@@ -140,10 +141,12 @@ TEST_F(GeometryTest, worked_designs) {
         {Text13, "8.6263253"},
         {Text14, "659.486334"},
         {Text20, "35.72"},
-        {Text21, "1094.37"}}},
+        {Text21, "1094.37"}},
+       {}},
       {"D x F/D 557.2672: the dish depth reads the three-decimal Text5",
        {"1777", "0.3136", "70", "0.686"},
-       {{Text5, "557.267"}, {Text6, "154.247"}, {Text16, "354.154"}, {Text21, "507.57"}}},
+       {{Text5, "557.267"}, {Text6, "154.247"}, {Text16, "354.154"}, {Text21, "507.57"}},
+       {}},
       {"a feed angle wider than the aperture: a negative a",
        {"2140", "0.4771", "100", "0.436"},
        {{Text5, "1020.994"},
@@ -158,7 +161,9 @@ TEST_F(GeometryTest, worked_designs) {
         {Text13, "-1.4389255"},
         {Text14, "1020.22608"},
         {Text20, "30.53"},
-        {Text21, "957.05"}}},
+        {Text21, "957.05"}},
+       // The table starts at the vertex, |a| below the centre, whatever the sign of a.
+       {{0, "   0.00   0.000"}, {1, "   1.00   0.001"}, {35, "  35.00   0.696"}}},
   };
   for (const auto& c : cases) {
     Calculator fresh;
@@ -167,6 +172,10 @@ TEST_F(GeometryTest, worked_designs) {
     fresh.Command1_Click();
     for (const auto& [field, text] : c.expected) {
       EXPECT_EQ(fresh.Fields().Text(field), text) << c.name << ", Text" << FieldNumber(field);
+    }
+    const std::string& table = fresh.Fields().Text(Text15);
+    for (const auto& [index, row] : c.rows) {
+      EXPECT_EQ(table.substr(index * 17, 15), row) << c.name << ", row " << index;
     }
   }
 }
