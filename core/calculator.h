@@ -5,6 +5,7 @@
 
 #include "field_set.h"
 #include "form_values.h"
+#include "profile.h"
 
 namespace velmora {
 
@@ -18,8 +19,9 @@ class Calculator {
   void Form_Load();
   // Calculate: the geometry, the profile table, the two placement distances. Stops silently at
   // the first failing step, keeping what it has written. Running out of memory (std::bad_alloc)
-  // is such a step: the fields keep their texts, and the partial table is let go.
-  void Command1_Click();
+  // is such a step: the fields keep their texts, and the partial table is let go. A window that
+  // wants to prepare for a long table is told its row count before the first row.
+  void Command1_Click(const RowsPlanned& onRowsPlanned = {});
   // Clear: all 21 fields empty; the form-level values stay.
   void Command3_Click();
   // The focus left the sub-reflector diameter: STOP becomes half of it.

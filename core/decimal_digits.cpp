@@ -7,6 +7,8 @@
 #include <limits>
 #include <string_view>
 
+#include "calc_error.h"
+
 namespace velmora::detail {
 namespace {
 
@@ -125,6 +127,8 @@ FifteenDigits ScaleByText(double magnitude) {
 }  // namespace
 
 FifteenDigits ToFifteenDigits(double number) {
+  // An infinity or a NaN has no digits; no field may ever show one.
+  if (!std::isfinite(number)) throw CalcError();
   if (number == 0.0) return FifteenDigits{};
   const double magnitude = std::fabs(number);
   FifteenDigits out;

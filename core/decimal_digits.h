@@ -30,7 +30,7 @@ struct FifteenDigits {
 };
 
 // Rounds the exact value of a finite double to 15 significant digits, to nearest; an exact half
-// goes to the even neighbour.
+// goes to the even neighbour. Throws CalcError for an infinity or a NaN.
 FifteenDigits ToFifteenDigits(double number);
 
 }  // namespace velmora::detail

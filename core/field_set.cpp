@@ -1,5 +1,6 @@
 #include "field_set.h"
 
+#include "character_count.h"
 #include "number_text.h"
 
 namespace velmora {

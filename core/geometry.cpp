@@ -40,8 +40,9 @@ double HalfAngleRadians(double fullAngleDegrees) {
 
 }  // namespace
 
-void RunGeometryThroughConjugateAxis(FieldSet& fields, FormValues& values) {
+PlacementInputs RunGeometryThroughConjugateAxis(FieldSet& fields, FormValues& values) {
   using enum FieldId;
+  PlacementInputs out{};
 
   // Focal length F = D x F/D. FocalLength keeps it unrounded for the feed placement.
   {
@@ -49,6 +50,7 @@ void RunGeometryThroughConjugateAxis(FieldSet& fields, FormValues& values) {
     WriteGeneral(fields, Text5, focal);
     ApplyPattern(fields, Text5, kThreeDecimals);
     values.FocalLength = focal;
+    out.focalLength = focal;
   }
   // Aperture angle 2Θ under which the rim is seen from the focus: 4 atan(D / 4F), from the
   // three-decimal focal length.
@@ -73,18 +75,21 @@ void RunGeometryThroughConjugateAxis(FieldSet& fields, FormValues& values) {
         Div(Div(fields.Number(Text3), 2.0), Tan(HalfAngleRadians(fields.Number(Text6))));
     WriteGeneral(fields, Text8, focusToRim);
     values.FocusToRim = focusToRim;
+    out.focusToRim = focusToRim;
   }
   {
     const double feedToRim =
         Div(Div(fields.Number(Text3), 2.0), Tan(HalfAngleRadians(fields.Number(Text7))));
     WriteGeneral(fields, Text9, feedToRim);
     values.FeedToRim = feedToRim;
+    out.feedToRim = feedToRim;
   }
   // c: F and F' lie on either side of the rim plane, so QF + F'Q = 2c. From the cut texts.
   {
     const double c = Add(Div(fields.Number(Text9), 2.0), Div(fields.Number(Text8), 2.0));
     WriteGeneral(fields, Text10, c);
     values.HalfFocalSpan = c;
+    out.halfFocalSpan = c;
   }
   // Slant distances F'P and FP to the rim point: rim radius over the sine of the half angle.
   WriteGeneral(fields, Text11,
@@ -96,22 +101,23 @@ void RunGeometryThroughConjugateAxis(FieldSet& fields, FormValues& values) {
     const double a = Div(Sub(fields.Number(Text11), fields.Number(Text12)), 2.0);
     WriteGeneral(fields, Text13, a);
     values.SemiAxisA = a;
+    out.semiAxisA = a;
   }
   // b^2 = c^2 - a^2, each square from two reads of the field.
   WriteGeneral(fields, Text14,
                Sub(Mul(fields.Number(Text10), fields.Number(Text10)),
                    Mul(fields.Number(Text13), fields.Number(Text13))));
+  return out;
 }
 
-void RunFeedPlacement(FieldSet& fields, FormValues& values) {
+void RunFeedPlacement(FieldSet& fields, const PlacementInputs& inputs) {
   using enum FieldId;
   // B: feed point to the sub-reflector's vertex, a + c, from the unrounded values.
-  WriteGeneral(fields, Text20, Add(*values.HalfFocalSpan, *values.SemiAxisA));
+  WriteGeneral(fields, Text20, Add(inputs.halfFocalSpan, inputs.semiAxisA));
   ApplyPattern(fields, Text20, kTwoDecimals);
   // A: main reflector's vertex to the feed point, F - 2c; negative when the feed point lies behind
   // the vertex.
-  WriteGeneral(fields, Text21,
-               Sub(*values.FocalLength, Add(*values.FocusToRim, *values.FeedToRim)));
+  WriteGeneral(fields, Text21, Sub(inputs.focalLength, Add(inputs.focusToRim, inputs.feedToRim)));
   ApplyPattern(fields, Text21, kTwoDecimals);
 }
 

@@ -24,6 +24,7 @@ double ToNumber(std::string_view text);
 // form (at least two exponent digits) outside it. Zero, of either sign, gives "0".
 //   370 -> "370", 1/3 -> "0.333333333333333", 2^60 -> "1.15292150460685E+18",
 //   0.00001 -> "1E-05", 999999999999999.5 -> "1E+15"
+// Throws CalcError for an infinity or a NaN, which no field may hold.
 std::string GeneralText(double number);
 
 // Small integer to text, without leading blank or zeros: 370 -> "370", -5 -> "-5".
@@ -43,6 +44,7 @@ inline constexpr DisplayPattern kTwoDecimals{"##0.00", 2};
 // negative value that rounds to zero is written without a minus sign.
 //   1.0005 -> "1.001" (the nearest double lies just below, its 15 digits do not),
 //   0.125 -> "0.13" in "##0.00", -0.125 -> "-0.13", 12345.6 -> "12345.600", -0.0001 -> "0.000"
+// Throws CalcError for an infinity or a NaN, as GeneralText does.
 std::string PatternText(double number, DisplayPattern pattern);
 // A text value is converted by ToNumber first (throws CalcError when it is not a number).
 std::string PatternText(std::string_view text, DisplayPattern pattern);
@@ -57,11 +59,5 @@ double Int(double number);
 
 // True exactly for the text of no characters; a text of blanks is not empty.
 bool IsEmptyText(std::string_view text);
-
-// Character count and cut, as the window counts: one unit per UTF-16 code unit, so a character
-// outside the Basic Multilingual Plane counts two, and a cut never leaves half of a character.
-// A byte that is not valid UTF-8 counts as one character.
-std::size_t CharacterCount(std::string_view text);
-std::string_view FirstCharacters(std::string_view text, std::size_t limit);
 
 }  // namespace velmora

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "number_text.h"
+
 namespace velmora {
 
 LoopBounds ReadLoopBounds(std::string_view startText, std::string_view endText,
@@ -12,18 +14,25 @@ LoopBounds ReadLoopBounds(std::string_view startText, std::string_view endText,
   return {start, end, step};
 }
 
+bool LoopValues::TryAdvance() {
+  const double next = value_ + bounds_.step;
+  if (!std::isfinite(next)) return false;
+  value_ = next;
+  return true;
+}
+
 std::optional<std::size_t> CountLoopPasses(const LoopBounds& bounds, std::size_t limit) {
-  if (!LoopContinues(bounds, bounds.start)) return 0;
+  LoopValues values(bounds);
+  if (!values.Continues()) return 0;
   if (bounds.start + bounds.step == bounds.start) return std::nullopt;  // the value never moves
   // A range far beyond the limit is refused without counting. The quotient is only an estimate
   // of the count, so the margin leaves the near cases to the exact count below.
   const double estimate = (bounds.end - bounds.start) / bounds.step;
   if (!(estimate < 2.0 * static_cast<double>(limit))) return std::nullopt;
   std::size_t passes = 0;
-  for (double value = bounds.start; LoopContinues(bounds, value); value += bounds.step) {
+  do {
     if (++passes > limit) return std::nullopt;
-    if (!std::isfinite(value + bounds.step)) break;
-  }
+  } while (values.TryAdvance() && values.Continues());
   return passes;
 }
 

@@ -9,8 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "checked_arithmetic.h"
-#include "number_text.h"
+#include "calc_error.h"
 
 namespace velmora {
 
@@ -25,25 +24,40 @@ struct LoopBounds {
 LoopBounds ReadLoopBounds(std::string_view startText, std::string_view endText,
                           std::string_view stepText);
 
-// Whether the loop goes on with `value`: up to end for a step of 0 or more, down to it otherwise.
-inline bool LoopContinues(const LoopBounds& bounds, double value) {
-  return bounds.step >= 0.0 ? value <= bounds.end : value >= bounds.end;
-}
+// The loop values one after another. Both the count and the run below walk the loop through this
+// one generator, so they cannot disagree on where it ends.
+class LoopValues {
+ public:
+  explicit LoopValues(const LoopBounds& bounds) : bounds_(bounds), value_(bounds.start) {}
+
+  // Whether the loop goes on with the current value: up to end for a step of 0 or more, down to
+  // it otherwise.
+  [[nodiscard]] bool Continues() const {
+    return bounds_.step >= 0.0 ? value_ <= bounds_.end : value_ >= bounds_.end;
+  }
+  [[nodiscard]] double Value() const { return value_; }
+  // value + step; false, leaving the value, when the addition overflows.
+  [[nodiscard]] bool TryAdvance();
+
+ private:
+  LoopBounds bounds_;
+  double value_;
+};
+
+// The loop planned before its first pass: how many passes it makes, or nothing when it would make
+// more than `limit`. A loop that never ends (step 0, or a step too small to move the loop value) is
+// told at once; otherwise the count costs one addition per pass, at most limit + 1. Counting stops
+// where the step addition would overflow, as the loop itself fails there.
+std::optional<std::size_t> CountLoopPasses(const LoopBounds& bounds, std::size_t limit);
 
 // Runs body(value) once per loop value. The step addition is tested like any operation, so a
-// loop value that would overflow throws CalcError.
+// loop value that would overflow throws CalcError after the passes before it.
 template <typename Body>
 void RunNumericLoop(const LoopBounds& bounds, Body&& body) {
-  for (double value = bounds.start; LoopContinues(bounds, value);
-       value = checked::Add(value, bounds.step)) {
-    body(value);
+  for (LoopValues values(bounds); values.Continues();) {
+    body(values.Value());
+    if (!values.TryAdvance()) throw CalcError();
   }
 }
-
-// How many passes the loop would make, found without running a body, or nothing when it would
-// make more than `limit`. A loop that never ends (step 0, or a step too small to move the loop
-// value) is told at once; otherwise the count costs one addition per pass, at most limit + 1.
-// Counting stops where the step addition would overflow, as the loop itself would fail there.
-std::optional<std::size_t> CountLoopPasses(const LoopBounds& bounds, std::size_t limit);
 
 }  // namespace velmora

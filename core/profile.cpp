@@ -27,15 +27,16 @@ constexpr std::size_t kRowLength = 2 * kCellWidth + kCellSeparator.size() + kRow
 
 }  // namespace
 
-void BuildProfileTable(FieldSet& fields, FormValues& values) {
+void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& planned) {
   using enum FieldId;
 
   // The ordinate at radius 0, by the row formula itself; it equals |a|. A b^2 of 0 fails here.
-  {
+  const double vertexOrdinate = [&fields] {
     const double p = Square(0.0);
     const double q = Add(Div(p, fields.Number(Text14)), 1.0);
-    values.VertexOrdinate = Sqrt(Mul(Mul(fields.Number(Text13), fields.Number(Text13)), q));
-  }
+    return Sqrt(Mul(Mul(fields.Number(Text13), fields.Number(Text13)), q));
+  }();
+  values.VertexOrdinate = vertexOrdinate;
 
   const LoopBounds bounds =
       ReadLoopBounds(fields.Text(Text17), fields.Text(Text18), fields.Text(Text19));
@@ -43,10 +44,10 @@ void BuildProfileTable(FieldSet& fields, FormValues& values) {
   // program or exhaust memory; such a table is refused before its first row.
   const auto rows = CountLoopPasses(bounds, kMaxProfileRows);
   if (!rows) throw CalcError();
+  if (planned) planned(*rows);
 
-  std::string& table = *values.ProfileText;
+  std::string& table = values.ProfileText.emplace();
   table.reserve(*rows * kRowLength);
-  const double vertexOrdinate = *values.VertexOrdinate;
   RunNumericLoop(bounds, [&](double radius) {
     values.RowRadius = radius;
     // Each row reads a and b^2 from their fields anew.

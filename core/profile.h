@@ -5,6 +5,7 @@
 // only once the whole table is built.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 
 #include "field_set.h"
@@ -15,10 +16,17 @@ namespace velmora {
 // A profile table of more rows than this is refused: the calculation ends as at a failing step.
 inline constexpr std::size_t kMaxProfileRows = 1'000'000;
 
-void BuildProfileTable(FieldSet& fields, FormValues& values);
+// Told the row count of a table once it is planned, before its first row is built, so that the
+// window can prepare for a long one.
+using RowsPlanned = std::function<void(std::size_t rows)>;
+
+// Builds the table into a ProfileText of its own making (it starts empty whatever it held) and
+// writes it to Text15.
+void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& planned = {});
 
 // How many rows the table would make from the range now in the fields, or nothing when a bound is
-// not a number or the table would be refused. Lets the window prepare for a long table.
+// not a number or the table would be refused; the same count the table makes. For tools that must
+// know before a press.
 std::optional<std::size_t> PlannedProfileRows(const FieldSet& fields);
 
 }  // namespace velmora

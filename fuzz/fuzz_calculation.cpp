@@ -23,6 +23,7 @@
 
 #include "calc_error.h"
 #include "calculator.h"
+#include "character_count.h"
 #include "decimal_reference.h"
 #include "field_set.h"
 #include "fuzz_support.h"
@@ -122,7 +123,7 @@ void CheckProfileTable(std::string_view table, const std::optional<std::size_t>&
   const std::size_t rows = table.size() / kRowLength;
   Require(rows <= velmora::kMaxProfileRows, "Text15 has more rows than the limit");
   Require(planned.has_value() && *planned == rows,
-          "Text15 has another row count than PlannedProfileRows foretold");
+          "Text15 has another row count than the table announced");
   for (std::size_t r = 0; r < rows; ++r) {
     const std::string_view row = table.substr(r * kRowLength, kRowLength);
     Require(row[velmora::kCellWidth] == ' ' && row.substr(2 * velmora::kCellWidth + 1) == kRowEnd,
@@ -191,13 +192,19 @@ void CheckCalculation(const Calculator& calc, const Recorder& recorder,
 
 // One Command1_Click with its writes recorded and checked.
 std::vector<Write> Calculate(Calculator& calc, Recorder& recorder) {
-  const std::optional<std::size_t> planned = velmora::PlannedProfileRows(calc.Fields());
+  // The count before the press and the one the table itself announces must both be its rows.
+  const std::optional<std::size_t> foretold = velmora::PlannedProfileRows(calc.Fields());
+  std::optional<std::size_t> planned;
   recorder.writes.clear();
   try {
-    calc.Command1_Click();
+    calc.Command1_Click([&planned](std::size_t rows) {
+      Require(!planned, "the table announced its rows twice");
+      planned = rows;
+    });
   } catch (...) {
     Fail("an exception escaped Command1_Click", {});
   }
+  Require(!planned || planned == foretold, "the table made another count than foretold");
   CheckCalculation(calc, recorder, planned);
   return std::move(recorder.writes);
 }

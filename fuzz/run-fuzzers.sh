@@ -22,6 +22,8 @@ targets=(
   "fuzz_number_text:64:"
   "fuzz_calculation:256:fuzz/calculation.dict"
 )
+# The window's target exists when the fuzz build found Qt.
+[[ -x build/fuzz/fuzz/fuzz_window ]] && targets+=("fuzz_window:256:")
 timeout_seconds=60
 
 scratch="$(mktemp -d)"
@@ -36,6 +38,8 @@ for entry in "${targets[@]}"; do
   log="$scratch/$name.log"
   mkdir -p "$corpus" "$artifacts"
   cp fuzz/corpus/"$name"/* "$corpus"/
+  # The window fuzz target shows the window on Qt's offscreen platform.
+  export QT_QPA_PLATFORM=offscreen
   options=(-max_total_time="$seconds" -max_len="$max_len" -timeout="$timeout_seconds"
            -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts/")
   [[ -n "$dict" ]] && options+=(-dict="$dict")

@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # Builds velmora with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test, the
-# window tests on Qt's offscreen platform and the real-window test under Xvfb. When clang is
-# present, each fuzz target also runs for a few seconds. Last, the Debian package is built and
-# checked (lintian, its contents, the program started from the unpacked package).
+# window tests on Qt's offscreen platform and the real-window test under Xvfb: first built by GCC,
+# then by clang when it is installed. When clang is present, each fuzz target also runs for a few
+# seconds. Last, the Debian package is built and checked (lintian, its contents, the program
+# started from the unpacked package).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake --preset debug >/dev/null
-cmake --build --preset debug
-ctest --preset debug -j2
+presets=(debug)
+command -v clang++ >/dev/null && presets+=(debug-clang)
+for preset in "${presets[@]}"; do
+  echo "== $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" -j2
+done
 if [[ -x fuzz/run-fuzzers.sh ]] && command -v clang++ >/dev/null; then
   bash fuzz/run-fuzzers.sh 5
 fi

@@ -70,9 +70,11 @@ void Form1::Load() {
 void Form1::OnCommand(Command command) {
   switch (command) {
     case Command::Calculate: {
-      const bool large = PlannedProfileRows(calculator_.Fields()).value_or(0) >= kWaitCursorRows;
-      if (large) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-      calculator_.Command1_Click();
+      bool large = false;
+      calculator_.Command1_Click([&large](std::size_t rows) {
+        large = rows >= kWaitCursorRows;
+        if (large) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+      });
       if (large) QGuiApplication::restoreOverrideCursor();
       break;
     }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "calc_error.h"
+#include "character_count.h"
 
 namespace velmora {
 namespace {
@@ -134,6 +135,18 @@ TEST(general_text, rounds_from_the_exact_binary_value) {
   EXPECT_EQ(GeneralText(1.0000000000000011), "1");
   EXPECT_EQ(GeneralText(0.30000000000000004), "0.3");
   EXPECT_EQ(GeneralText(0.9999999999999999), "1");
+}
+
+TEST(number_to_text, an_infinity_or_a_nan_is_refused_not_written) {
+  // No field may hold one: each conversion raises the calculator's error instead of a text.
+  const double cases[] = {std::numeric_limits<double>::infinity(),
+                          -std::numeric_limits<double>::infinity(),
+                          std::numeric_limits<double>::quiet_NaN()};
+  for (const double x : cases) {
+    EXPECT_THROW((void)GeneralText(x), CalcError) << x;
+    EXPECT_THROW((void)PatternText(x, kThreeDecimals), CalcError) << x;
+    EXPECT_THROW((void)PatternText(x, kTwoDecimals), CalcError) << x;
+  }
 }
 
 TEST(integer_text, digits_without_blank) {

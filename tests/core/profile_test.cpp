@@ -112,6 +112,7 @@ TEST_F(ProfileTest, ranges) {
       {"a single row at START = STOP", "35", "35", "0.5", 1, {{0, "  35.00   3.740"}}},
   };
   for (const auto& c : cases) {
+    Set(Text15, "a table of an earlier press");
     Range(c.start, c.stop, c.step);
     calc.Command1_Click();
     const auto rows = TableRows();
@@ -130,15 +131,16 @@ TEST_F(ProfileTest, ranges) {
 // A failing table keeps Text15, Text20 and Text21 as they were before the press.
 struct FailureCase {
   const char* name;
-  FieldId field;
-  const char* text;
+  std::vector<std::pair<FieldId, const char*>> typed;
 };
 
 TEST_F(ProfileTest, failures_keep_the_previous_table_and_distances) {
   const FailureCase cases[] = {
-      {"STEP not a number", Text19, "x"},
-      {"STOP empty", Text18, ""},
-      {"START with a unit", Text17, "0mm"},
+      {"STEP not a number", {{Text19, "x"}}},
+      {"STOP empty", {{Text18, ""}}},
+      {"START with a unit", {{Text17, "0mm"}}},
+      {"a radius whose square overflows",
+       {{Text17, "1e200"}, {Text18, "2e200"}, {Text19, "1e200"}}},
   };
   for (const auto& c : cases) {
     Calculator fresh;
@@ -146,7 +148,7 @@ TEST_F(ProfileTest, failures_keep_the_previous_table_and_distances) {
     fresh.Fields().StoreUserText(Text15, "kept");
     fresh.Fields().StoreUserText(Text20, "kept B");
     fresh.Fields().StoreUserText(Text21, "kept A");
-    fresh.Fields().StoreUserText(c.field, c.text);
+    for (const auto& [field, text] : c.typed) fresh.Fields().StoreUserText(field, text);
     fresh.Command1_Click();
     EXPECT_EQ(fresh.Fields().Text(Text14), "906.793409") << c.name;
     EXPECT_EQ(fresh.Fields().Text(Text15), "kept") << c.name;
@@ -165,7 +167,6 @@ TEST(profile_table, a_zero_conjugate_axis_fails_at_the_vertex_ordinate) {
   fields.Write(Text17, "0");
   fields.Write(Text18, "35");
   fields.Write(Text19, "1");
-  values.ProfileText = std::string();
   EXPECT_THROW(BuildProfileTable(fields, values), CalcError);
   EXPECT_EQ(fields.Text(Text15), "kept");
   EXPECT_FALSE(values.VertexOrdinate.has_value());
@@ -183,7 +184,7 @@ TEST(profile_table, a_negative_conjugate_axis_fails_at_the_first_radius_beyond_i
   fields.Write(Text17, "0");
   fields.Write(Text18, "35");
   fields.Write(Text19, "1");
-  values.ProfileText = std::string();
+  values.ProfileText = "a table of an earlier press";  // the table starts its own text
   EXPECT_THROW(BuildProfileTable(fields, values), CalcError);
   EXPECT_EQ(fields.Text(Text15), "kept");
   EXPECT_EQ(values.RowRadius, 3.0);  // 2^2 = |b^2| still gives a row

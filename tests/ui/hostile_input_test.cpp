@@ -121,18 +121,78 @@ class HostileInputTest : public QObject {
     QCOMPARE(LineField(8)->text(), QStringLiteral("20.1653017"));
   }
 
-  void tabThroughADiameterThatIsNotANumber() {
+  void tabLeavesTheDiameter_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<QString>("radiationAngle");
+    QTest::newRow("a number: STOP becomes its exact half")
+        << QStringLiteral("75") << QStringLiteral("37.5") << QStringLiteral("80.093");
+    QTest::newRow("not a number: STOP stays, step 4 stops the calculation")
+        << QStringLiteral("abc") << QStringLiteral("35") << QString();
+  }
+  void tabLeavesTheDiameter() {
+    QFETCH(QString, typed);
+    QFETCH(QString, stop);
+    QFETCH(QString, radiationAngle);
     QLineEdit* diameter = LineField(3);
     diameter->setFocus();
     diameter->selectAll();
-    QTest::keyClicks(diameter, "abc");
+    QTest::keyClicks(diameter, typed);
     QTest::keyClick(diameter, Qt::Key_Tab);
-    QCOMPARE(LineField(18)->text(), QStringLiteral("35"));
+    QCOMPARE(LineField(18)->text(), stop);
     QCOMPARE(QApplication::focusWidget(), form_->Window().FieldWidget(4));
     Click(Command::Calculate);
     QCOMPARE(LineField(5)->text(), QStringLiteral("159.951"));  // steps 1..3 complete
-    QCOMPARE(LineField(7)->text(), QString());                  // step 4 reads "abc"
+    QCOMPARE(LineField(7)->text(), radiationAngle);             // step 4 reads the diameter
     ExpectTheNextClickAnsweredAtOnce();
+  }
+
+  // Only a move to another control of the window is leaving the diameter: not a context menu
+  // opening over it, and not a switch to another application.
+  void focusLeavingTheDiameter_data() {
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<QString>("stop");
+    QTest::newRow("a click elsewhere: STOP follows")
+        << int(Qt::MouseFocusReason) << QStringLiteral("37.5");
+    QTest::newRow("a context menu: STOP stays")
+        << int(Qt::PopupFocusReason) << QStringLiteral("35");
+    QTest::newRow("another application: STOP stays")
+        << int(Qt::ActiveWindowFocusReason) << QStringLiteral("35");
+  }
+  void focusLeavingTheDiameter() {
+    QFETCH(int, reason);
+    QFETCH(QString, stop);
+    QLineEdit* diameter = LineField(3);
+    diameter->setFocus();
+    diameter->selectAll();
+    QTest::keyClicks(diameter, "75");
+    QFocusEvent focusOut(QEvent::FocusOut, static_cast<Qt::FocusReason>(reason));
+    QApplication::sendEvent(diameter, &focusOut);
+    QCOMPARE(LineField(18)->text(), stop);
+  }
+
+  // A command runs on a click, or on Space or Enter while its button has the focus; none is the
+  // window's default, so Enter in a field runs nothing.
+  void keysRunACommandOnlyOnItsButton_data() {
+    QTest::addColumn<bool>("onButton");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focalLength");
+    QTest::newRow("Return on Calculate")
+        << true << int(Qt::Key_Return) << QStringLiteral("159.951");
+    QTest::newRow("keypad Enter on Calculate")
+        << true << int(Qt::Key_Enter) << QStringLiteral("159.951");
+    QTest::newRow("Space on Calculate") << true << int(Qt::Key_Space) << QStringLiteral("159.951");
+    QTest::newRow("Return in a field") << false << int(Qt::Key_Return) << QString();
+  }
+  void keysRunACommandOnlyOnItsButton() {
+    QFETCH(bool, onButton);
+    QFETCH(int, key);
+    QFETCH(QString, focalLength);
+    QWidget* target =
+        onButton ? static_cast<QWidget*>(form_->Window().Button(Command::Calculate)) : LineField(1);
+    target->setFocus();
+    QTest::keyClick(target, static_cast<Qt::Key>(key));
+    QCOMPARE(LineField(5)->text(), focalLength);
   }
 };
 
