@@ -35,7 +35,7 @@ namespace {
 
 using velmora::FieldId;
 using velmora::ui::Command;
-using velmora::ui::Form1;
+using velmora::ui::Shell;
 
 struct Case {
   long rows;
@@ -110,7 +110,7 @@ int RunCase(long rows, bool external) {
     }
   }
 
-  Form1 form;
+  Shell form;
   form.Load();
   if (!QTest::qWaitForWindowExposed(&form.Window())) return 1;
   QApplication::processEvents();

@@ -33,7 +33,7 @@ namespace {
 
 using velmora::fuzz::Require;
 using velmora::ui::Command;
-using velmora::ui::Form1;
+using velmora::ui::Shell;
 
 // A long table takes seconds under the sanitizers; a press of one is left out.
 constexpr std::size_t kLargestTable = 2'000;
@@ -77,7 +77,7 @@ class Input {
   std::size_t at_ = 0;
 };
 
-QWidget* FocusTarget(Form1& form) {
+QWidget* FocusTarget(Shell& form) {
   QWidget* focus = QApplication::focusWidget();
   return focus != nullptr ? focus : &form.Window();
 }
@@ -91,7 +91,7 @@ QString Shown(int field, const std::string& text) {
   return shown;
 }
 
-void CheckEveryField(Form1& form) {
+void CheckEveryField(Shell& form) {
   for (int n = 1; n <= velmora::kFieldCount; ++n) {
     const std::string& text = form.Core().Fields().Text(velmora::FieldAt(n));
     const QString shown = form.Window().FieldText(n);
@@ -110,7 +110,7 @@ void CheckEventLoopReturns() {
   loop.exec();
 }
 
-void Step(Form1& form, Input& in) {
+void Step(Shell& form, Input& in) {
   switch (in.Byte() % 5) {
     case 0: {
       for (const char c : in.Bytes(in.Byte())) {
@@ -169,7 +169,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Form1 form(96.0);
+  Shell form(96.0);
   form.Load();
   form.Window().activateWindow();
   CheckEveryField(form);

@@ -10,7 +10,6 @@
 #include "display_start.h"
 #include "field_binding.h"
 #include "fonts.h"
-#include "profile.h"
 #include "qt_text.h"
 
 // The icons are compiled into the static window library; its resources must be registered by name.
@@ -49,25 +48,24 @@ QIcon ApplicationIcon() {
   return icon;
 }
 
-Form1::Form1(double dotsPerInch)
-    : window_(std::make_unique<MainWindow>(dotsPerInch)),
-      binding_(new FieldBinding(calculator_.Fields(), *window_)) {
-  connect(window_.get(), &MainWindow::commandClicked, this, &Form1::OnCommand);
+Shell::Shell(double dotsPerInch) : window_(std::make_unique<MainWindow>(dotsPerInch)) {
+  new FieldBinding(calculator_.Fields(), *window_);  // owned by the window
+  connect(window_.get(), &MainWindow::commandClicked, this, &Shell::OnCommand);
   connect(window_.get(), &MainWindow::subDiameterFocusLost, this,
           [this] { calculator_.Text3_LostFocus(); });
 }
 
-Form1::~Form1() {
+Shell::~Shell() {
   calculator_.Fields().SetObserver({});
 }
 
-void Form1::Load() {
+void Shell::Load() {
   calculator_.Form_Load();
   window_->show();
   window_->FieldWidget(1)->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::OnCommand(Command command) {
+void Shell::OnCommand(Command command) {
   switch (command) {
     case Command::Calculate: {
       bool large = false;
@@ -95,7 +93,7 @@ int RunApplication(int argc, char** argv) {
   const auto app = StartOnTheDisplay(argc, argv);
   if (!app) return 1;
   ConfigureApplication(*app);
-  Form1 form;
+  Shell form;
   form.Load();
   return QApplication::exec();
 }

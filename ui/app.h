@@ -14,8 +14,6 @@ class QApplication;
 
 namespace velmora::ui {
 
-class FieldBinding;
-
 inline constexpr const char* kApplicationName = version::kProductName;
 inline constexpr const char* kApplicationVersion = version::kDisplayVersion;
 
@@ -29,10 +27,12 @@ QIcon ApplicationIcon();
 // Tables with at least this many rows show a wait cursor while they are built.
 inline constexpr std::size_t kWaitCursorRows = 10'000;
 
-class Form1 : public QObject {
+// The shell around the window Form1: it owns the window and the calculator behind it, keeps the
+// window's fields and the field set one, and runs the handler of each wired event.
+class Shell : public QObject {
  public:
-  explicit Form1(double dotsPerInch = 0.0);
-  ~Form1() override;
+  explicit Shell(double dotsPerInch = 0.0);
+  ~Shell() override;
 
   // Load: the defaults fill every field before the window is first shown; then the window opens
   // with the focus in Text1.
@@ -46,7 +46,6 @@ class Form1 : public QObject {
 
   Calculator calculator_;
   std::unique_ptr<MainWindow> window_;
-  FieldBinding* binding_;  // owned by the window
 };
 
 // The whole program: start-up, the event loop until Exit or the window closes.

@@ -20,7 +20,7 @@ class KeyboardTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Form1> form_;
+  std::unique_ptr<Shell> form_;
 
   QLineEdit* Field(const char* name) {
     return qobject_cast<QLineEdit*>(form_->Window().Element(name));
@@ -36,7 +36,7 @@ class KeyboardTest : public QObject {
  private slots:
   void initTestCase() { ConfigureApplication(*qobject_cast<QApplication*>(qApp)); }
   void init() {
-    form_ = std::make_unique<Form1>(96.0);
+    form_ = std::make_unique<Shell>(96.0);
     form_->Load();
     form_->Window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form_->Window()));

@@ -21,7 +21,7 @@ using velmora::FieldAt;
 
 namespace {
 
-QLineEdit* LineField(Form1& form, int n) {
+QLineEdit* LineField(Shell& form, int n) {
   return qobject_cast<QLineEdit*>(form.Window().FieldWidget(n));
 }
 
@@ -31,10 +31,10 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Form1> form_;
+  std::unique_ptr<Shell> form_;
 
-  Form1& Started() {
-    form_ = std::make_unique<Form1>(96.0);
+  Shell& Started() {
+    form_ = std::make_unique<Shell>(96.0);
     form_->Load();
     form_->Window().activateWindow();
     [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form_->Window());
@@ -77,7 +77,7 @@ class MainWindowTest : public QObject {
   }
 
   void startsWithTheDefaultsAndTheFocusInText1() {
-    Form1& form = Started();
+    Shell& form = Started();
     QCOMPARE(LineField(form, 1)->text(), QStringLiteral("370"));
     QCOMPARE(LineField(form, 2)->text(), QStringLiteral("0.4323"));
     QCOMPARE(LineField(form, 18)->text(), QStringLiteral("35"));
@@ -100,7 +100,7 @@ class MainWindowTest : public QObject {
   }
 
   void lockedAndLimitedFields() {
-    Form1& form = Started();
+    Shell& form = Started();
     QLineEdit* angle = LineField(form, 7);
     QVERIFY(angle->isReadOnly());
     angle->setFocus();
@@ -120,7 +120,7 @@ class MainWindowTest : public QObject {
   }
 
   void typedDiameterSetsStopBeforeTheCalculation() {
-    Form1& form = Started();
+    Shell& form = Started();
     QLineEdit* diameter = LineField(form, 3);
     diameter->setFocus();
     diameter->selectAll();
@@ -140,7 +140,7 @@ class MainWindowTest : public QObject {
   }
 
   void calculateShowsTheWorkedExample() {
-    Form1& form = Started();
+    Shell& form = Started();
     Click(Command::Calculate);
     const std::pair<int, const char*> shown[] = {
         {5, "159.951"},     {6, "120.164"},     {7, "80.093"},      {16, "53.493"},
@@ -166,14 +166,14 @@ class MainWindowTest : public QObject {
   }
 
   void clearEmptiesEveryWidget() {
-    Form1& form = Started();
+    Shell& form = Started();
     Click(Command::Calculate);
     Click(Command::Clear);
     for (int n = 1; n <= 21; ++n) QCOMPARE(form.Window().FieldText(n), QString());
   }
 
   void typingIntoTheTableChangesNothing() {
-    Form1& form = Started();
+    Shell& form = Started();
     Click(Command::Calculate);
     const std::string table = form.Core().Fields().Text(velmora::FieldId::Text15);
     auto* view = qobject_cast<ProfileView*>(form.Window().FieldWidget(15));
@@ -186,7 +186,7 @@ class MainWindowTest : public QObject {
   }
 
   void largeTableRunsUnderAWaitCursor() {
-    Form1& form = Started();
+    Shell& form = Started();
     auto* table = qobject_cast<ProfileView*>(form.Window().FieldWidget(15));
     bool waitCursorShown = false;
     connect(table, &ProfileView::textChanged, this, [&waitCursorShown] {
@@ -208,7 +208,7 @@ class MainWindowTest : public QObject {
   }
 
   void exitEndsTheEventLoopAtOnce() {
-    Form1& form = Started();
+    Shell& form = Started();
     bool timedOut = false;
     QTimer::singleShot(0, &form.Window(), [this] { Click(Command::Exit); });
     QTimer::singleShot(5000, qApp, [&timedOut] {
@@ -225,7 +225,7 @@ class MainWindowTest : public QObject {
   }
 
   void closingTheWindowEndsTheEventLoop() {
-    Form1& form = Started();
+    Shell& form = Started();
     bool timedOut = false;
     QTimer::singleShot(0, &form.Window(), [&form] { form.Window().close(); });
     QTimer::singleShot(5000, qApp, [&timedOut] {

@@ -36,10 +36,12 @@
 namespace {
 
 std::atomic<std::size_t> gFailFrom{static_cast<std::size_t>(-1)};
+std::atomic<std::size_t> gFailBelow{static_cast<std::size_t>(-1)};
 std::atomic<int> gFailures{0};
 
 void* Allocate(std::size_t size) noexcept {
-  if (size >= gFailFrom.load(std::memory_order_relaxed)) {
+  if (size >= gFailFrom.load(std::memory_order_relaxed) &&
+      size < gFailBelow.load(std::memory_order_relaxed)) {
     gFailures.fetch_add(1, std::memory_order_relaxed);
     return nullptr;
   }
@@ -52,14 +54,18 @@ void* AllocateOrThrow(std::size_t size) {
   return p;
 }
 
-// While alive, every allocation by operator new of `from` bytes or more fails.
+// While alive, every allocation by operator new of `from` bytes or more, and below `below`, fails.
 class FailingAllocations {
  public:
-  explicit FailingAllocations(std::size_t from) {
+  explicit FailingAllocations(std::size_t from, std::size_t below = static_cast<std::size_t>(-1)) {
     gFailures = 0;
     gFailFrom = from;
+    gFailBelow = below;
   }
-  ~FailingAllocations() { gFailFrom = static_cast<std::size_t>(-1); }
+  ~FailingAllocations() {
+    gFailFrom = static_cast<std::size_t>(-1);
+    gFailBelow = static_cast<std::size_t>(-1);
+  }
   FailingAllocations(const FailingAllocations&) = delete;
   FailingAllocations& operator=(const FailingAllocations&) = delete;
 };
@@ -121,10 +127,10 @@ class ProfileViewTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Form1> form_;
+  std::unique_ptr<Shell> form_;
 
-  Form1& Started() {
-    form_ = std::make_unique<Form1>(96.0);
+  Shell& Started() {
+    form_ = std::make_unique<Shell>(96.0);
     form_->Load();
     form_->Window().activateWindow();
     [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form_->Window());
@@ -450,7 +456,7 @@ class ProfileViewTest : public QObject {
   }
 
   void outOfMemoryWhileTheTableIsBuiltIsAFailingStep() {
-    Form1& form = Started();
+    Shell& form = Started();
     Click(Command::Calculate);
     const std::string table = TableField();
     form.Core().Fields().Write(FieldId::Text20, "kept20");
@@ -476,14 +482,14 @@ class ProfileViewTest : public QObject {
   }
 
   void outOfMemoryWhileTheTableIsShownIsAFailingStep() {
-    Form1& form = Started();
+    Shell& form = Started();
     SetRange("1", "100000");
     Click(Command::Calculate);
     form.Core().Fields().Write(FieldId::Text20, "kept20");
     form.Core().Fields().Write(FieldId::Text21, "kept21");
     {
-      // The core reuses the memory of the last table; the view's line index (400 KB) fails.
-      FailingAllocations failing(64 << 10);
+      // The table's 1.7 MB can be had; the view's line index (400 KB) cannot.
+      FailingAllocations failing(64 << 10, 1 << 20);
       Click(Command::Calculate);
       QVERIFY(gFailures > 0);
     }

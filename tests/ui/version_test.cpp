@@ -25,12 +25,12 @@ QString DisplayVersion(const QString& projectVersion) {
 class VersionTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<Form1> form_;
+  std::unique_ptr<Shell> form_;
 
  private slots:
   void initTestCase() {
     ConfigureApplication(*qobject_cast<QApplication*>(qApp));
-    form_ = std::make_unique<Form1>(96.0);
+    form_ = std::make_unique<Shell>(96.0);
     form_->Load();
   }
   void cleanupTestCase() { form_.reset(); }
