@@ -12,6 +12,7 @@
 
 #include "app.h"
 #include "main_window.h"
+#include "started_shell.h"
 
 using namespace velmora::ui;
 using velmora::FieldAt;
@@ -33,9 +34,7 @@ class HostileInputTest : public QObject {
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
   }
 
-  void Click(Command command) {
-    QTest::mouseClick(form_->Window().Button(command), Qt::LeftButton);
-  }
+  void Click(Command command) { ClickCommand(*form_, command); }
 
   void ExpectNoInfinityOrNaN() {
     for (int n = 5; n <= 21; ++n) {
@@ -56,10 +55,8 @@ class HostileInputTest : public QObject {
  private slots:
   void initTestCase() { ConfigureApplication(*qobject_cast<QApplication*>(qApp)); }
   void init() {
-    form_ = std::make_unique<Shell>(96.0);
-    form_->Load();
-    form_->Window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form_->Window()));
+    form_ = StartedShell();
+    QVERIFY(form_->Window().isActiveWindow());
   }
   void cleanup() { form_.reset(); }
 

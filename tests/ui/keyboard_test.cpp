@@ -13,6 +13,7 @@
 
 #include "app.h"
 #include "main_window.h"
+#include "started_shell.h"
 
 using namespace velmora::ui;
 
@@ -36,10 +37,8 @@ class KeyboardTest : public QObject {
  private slots:
   void initTestCase() { ConfigureApplication(*qobject_cast<QApplication*>(qApp)); }
   void init() {
-    form_ = std::make_unique<Shell>(96.0);
-    form_->Load();
-    form_->Window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form_->Window()));
+    form_ = StartedShell();
+    QVERIFY(form_->Window().isActiveWindow());
   }
   void cleanup() { form_.reset(); }
 

@@ -15,6 +15,7 @@
 #include "app.h"
 #include "form_layout.h"
 #include "profile_view.h"
+#include "started_shell.h"
 
 using namespace velmora::ui;
 using velmora::FieldAt;
@@ -34,16 +35,11 @@ class MainWindowTest : public QObject {
   std::unique_ptr<Shell> form_;
 
   Shell& Started() {
-    form_ = std::make_unique<Shell>(96.0);
-    form_->Load();
-    form_->Window().activateWindow();
-    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form_->Window());
+    form_ = StartedShell();
     return *form_;
   }
 
-  void Click(Command command) {
-    QTest::mouseClick(form_->Window().Button(command), Qt::LeftButton);
-  }
+  void Click(Command command) { ClickCommand(*form_, command); }
 
  private slots:
   void initTestCase() { ConfigureApplication(*qobject_cast<QApplication*>(qApp)); }

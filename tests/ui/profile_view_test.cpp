@@ -30,6 +30,7 @@
 
 #include "app.h"
 #include "main_window.h"
+#include "started_shell.h"
 
 // ---- allocations that fail on request ----
 
@@ -130,17 +131,12 @@ class ProfileViewTest : public QObject {
   std::unique_ptr<Shell> form_;
 
   Shell& Started() {
-    form_ = std::make_unique<Shell>(96.0);
-    form_->Load();
-    form_->Window().activateWindow();
-    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form_->Window());
+    form_ = StartedShell();
     return *form_;
   }
   ProfileView* View() { return qobject_cast<ProfileView*>(form_->Window().FieldWidget(15)); }
   const std::string& TableField() { return form_->Core().Fields().Text(FieldId::Text15); }
-  void Click(Command command) {
-    QTest::mouseClick(form_->Window().Button(command), Qt::LeftButton);
-  }
+  void Click(Command command) { ClickCommand(*form_, command); }
   void SetRange(const char* start, const char* stop) {
     form_->Core().Fields().Write(FieldId::Text17, start);
     form_->Core().Fields().Write(FieldId::Text18, stop);
