@@ -96,14 +96,7 @@ elif ! start_virtual_display "$work"; then
   fail "no virtual X display could be started"
 else
   QT_QPA_PLATFORM=xcb "$root/usr/bin/velmora" >"$work/program.log" 2>&1 & app=$!
-  window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "カセグレン副反射鏡" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ -z "$window" ]; then
+  if ! wait_for_window "$app"; then
     fail "the unpacked program showed no window"
     cat "$work/program.log"
   else

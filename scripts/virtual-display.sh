@@ -3,6 +3,8 @@
 #                                  returns 1 with Xvfb's messages when no display could be started
 #   stop_process PID               ends a process (if any) and waits until it is gone, so that no
 #                                  server is still shutting down when the next one starts
+#   wait_for_window PID            sets window to velmora's visible window once it shows; returns
+#                                  1 (window empty) when the process ends or 10 s pass first
 #
 # Xvfb picks the display number itself (-displayfd): it takes the first number whose sockets it
 # can really bind, so a server of another container sharing the abstract socket namespace is never
@@ -35,4 +37,15 @@ stop_process() {
     kill "$1" 2>/dev/null || true
     wait "$1" 2>/dev/null || true
   fi
+}
+
+wait_for_window() {
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name "カセグレン副反射鏡" 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && return 0
+    kill -0 "$1" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
 }

@@ -17,14 +17,7 @@ echo "virtual display $DISPLAY"
 export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
 
 "$program" & app=$!
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name "カセグレン副反射鏡" 2>/dev/null | head -1 || true)
-  [ -n "$window" ] && break
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.1
-done
-if [ -z "$window" ]; then
+if ! wait_for_window "$app"; then
   echo "FAIL: no window appeared"
   kill -0 "$virtual_display_pid" 2>/dev/null || echo "(the virtual display had ended)"
   cat "$work/xvfb.log"
@@ -64,7 +57,7 @@ blue=$(count "$work/calculated.png" 160 208 65 18 '#0000C0')  # Text20 "37.93"
 if [ "$blue" -gt 5 ]; then echo "ok: blue result after Calculate ($blue pixels)"; else
   echo "FAIL: no blue result after Calculate"; fail=1; fi
 
-# ---- Profile table (issue 9): a million rows shown, copied out whole, and the next click answered.
+# ---- Profile table: a million rows shown, copied out whole, and the next click answered.
 # START 1, STOP 1000000 (Text17, Text18), Calculate; then a click into the table (Text15), Ctrl+A,
 # Ctrl+C, and another program (xclip) must receive all 1,000,000 rows; then Clear must empty
 # Text20 at once.
@@ -123,7 +116,7 @@ if kill -0 "$app" 2>/dev/null; then echo "FAIL: still running after Exit"; fail=
   if wait "$app"; then echo "ok: Exit ended the program"; else
     echo "FAIL: the program ended with a failure code"; fail=1; fi
 fi
-# ---- Profile table (issue 9): out of memory is a failing step. A fresh program computes the
+# ---- Profile table: out of memory is a failing step. A fresh program computes the
 # default table, its address space is then capped 24 MB above what it uses, and a million-row
 # Calculate needs about 34 MB: it must end as a failing step (the 36-row table and the blue
 # Text20 stay), the program must live on and answer Clear. AddressSanitizer reserves terabytes of
@@ -132,12 +125,7 @@ if ldd "$program" | grep -q libasan; then
   echo "skip: out-of-memory check under prlimit --as (a sanitized build cannot run under an address-space cap; ctest --preset release runs it)"
 elif command -v xclip >/dev/null && command -v prlimit >/dev/null; then
   "$program" & app=$!
-  window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "カセグレン副反射鏡" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
+  wait_for_window "$app" || true
   sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$window")"
   xdotool mousemove --window "$window" 464 196 click 1  # Calculate: 36 rows
