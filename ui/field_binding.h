@@ -1,9 +1,10 @@
 #pragma once
 
 // Keeps the window's fields and the calculator's field set one and the same: every write by the
-// calculator shows in its widget at once, and every edit by the user reaches the field set, cut
-// to the field's limit, with the widget showing the cut text. The profile table is read-only: its
-// view reads the field's own string in place, told of each write.
+// calculator shows in its widget at once, and every edit by the user reaches the field set. A
+// field with a length limit refuses, in its widget, what would go beyond it, so an edit arrives
+// whole. The profile table is read-only: its view reads the field's own string in place, told of
+// each write.
 
 #include <QObject>
 #include <QString>
@@ -14,11 +15,6 @@
 namespace velmora::ui {
 
 class MainWindow;
-
-// The profile table keeps its rows with CR LF, as the calculation writes them; the window shows
-// lines. These convert between the two.
-QString ToWidgetText(const std::string& fieldText);
-std::string ToFieldText(const QString& widgetText, bool isTable);
 
 class FieldBinding : public QObject {
  public:
