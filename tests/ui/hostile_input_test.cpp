@@ -77,6 +77,8 @@ class HostileInputTest : public QObject {
     QTest::newRow("1e-400 underflows to 0: D of 0") << 1 << QStringLiteral("1e-400") << false;
     QTest::newRow("a huge but finite D") << 1 << QStringLiteral("1e300") << false;
     QTest::newRow("a negative diameter completes") << 1 << QStringLiteral("-370") << true;
+    QTest::newRow("blanks around a number are kept, and ignored")
+        << 1 << QStringLiteral("  370 ") << true;
     QTest::newRow("Japanese text") << 2 << QString::fromUtf8("ゼロ点四") << false;
     QTest::newRow("a STEP of 1e-300 is refused") << 19 << QStringLiteral("1e-300") << false;
     QTest::newRow("a STEP of 0 is refused") << 19 << QStringLiteral("0") << false;
