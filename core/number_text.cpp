@@ -154,16 +154,13 @@ std::string IntegerText(std::int16_t number) {
 std::string PatternText(double number, DisplayPattern pattern) {
   const detail::FifteenDigits f = detail::ToFifteenDigits(number);
   const int decimals = pattern.decimals;
-  std::string out;
-  std::array<char, 24> buffer{};
-  const auto appendInteger = [&out, &buffer](std::uint64_t value) {
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out.append(buffer.data(), written.ptr);
-  };
   if (f.exponent > kLargestFixedExponent) {
     // All 15 digits stand in the integer part: nothing to round, only zeros to add.
+    std::string out;
     if (f.negative) out += '-';
-    appendInteger(f.significand);
+    std::array<char, 24> buffer{};
+    out.append(buffer.data(),
+               std::to_chars(buffer.data(), buffer.data() + buffer.size(), f.significand).ptr);
     out.append(static_cast<std::size_t>(f.exponent - kLargestFixedExponent), '0');
     out += '.';
     out.append(static_cast<std::size_t>(decimals), '0');
@@ -179,17 +176,19 @@ std::string PatternText(double number, DisplayPattern pattern) {
     const std::uint64_t half = 5 * detail::kPowersOfTen[static_cast<std::size_t>(dropped - 1)];
     units = (f.significand + half) / detail::kPowersOfTen[static_cast<std::size_t>(dropped)];
   }
-  if (f.negative && units != 0) out += '-';  // a rounded zero has no sign
-  const std::uint64_t unit = detail::kPowersOfTen[static_cast<std::size_t>(decimals)];
-  appendInteger(units / unit);
-  out += '.';
-  const std::uint64_t fraction = units % unit;
-  const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), fraction);
-  out.append(
-      static_cast<std::size_t>(decimals) - static_cast<std::size_t>(written.ptr - buffer.data()),
-      '0');
-  out.append(buffer.data(), written.ptr);
-  return out;
+  // One conversion of all the digits shown, then the point put in before the decimals: the
+  // profile table asks for two such texts a row, up to a million rows.
+  std::array<char, 32> text{};
+  char* const digits = text.data() + 1 + kThreeDecimals.decimals;  // room for "-000" in front
+  char* end = std::to_chars(digits, text.data() + text.size() - 1, units).ptr;
+  char* first = digits;
+  while (end - first <= decimals) *--first = '0';  // at least one integer digit: "0.004"
+  char* const point = end - decimals;
+  for (char* c = end; c != point; --c) *c = *(c - 1);
+  *point = '.';
+  ++end;
+  if (f.negative && units != 0) *--first = '-';  // a rounded zero has no sign
+  return {first, end};
 }
 
 std::string PatternText(std::string_view text, DisplayPattern pattern) {

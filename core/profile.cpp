@@ -25,6 +25,13 @@ constexpr std::string_view kCellSeparator = " ";
 constexpr std::string_view kRowEnd = "\r\n";
 constexpr std::size_t kRowLength = 2 * kCellWidth + kCellSeparator.size() + kRowEnd.size();
 
+// A pattern text right-aligned in its 7-character cell, straight into the table: what RightCell
+// makes of it, without a string of its own. Pattern texts are plain ASCII, one byte a character.
+void AppendCell(std::string& table, std::string_view patternText) {
+  if (patternText.size() < kCellWidth) table.append(kCellWidth - patternText.size(), ' ');
+  table.append(patternText.substr(0, kCellWidth));
+}
+
 }  // namespace
 
 void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& planned) {
@@ -48,22 +55,37 @@ void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& 
 
   std::string& table = values.ProfileText.emplace();
   table.reserve(*rows * kRowLength);
-  RunNumericLoop(bounds, [&](double radius) {
-    values.RowRadius = radius;
-    // Each row reads a and b^2 from their fields anew.
-    const double a2 = Mul(fields.Number(Text13), fields.Number(Text13));
-    const double s = Sqrt(Mul(Add(Div(Square(radius), fields.Number(Text14)), 1.0), a2));
-    const double depth = Sub(s, vertexOrdinate);
-    values.RowDepth = depth;
-    values.DepthText = PatternText(depth, kThreeDecimals);
-    values.DepthCell = RightCell(*values.DepthText);
-    values.RadiusText = PatternText(radius, kTwoDecimals);
-    values.RadiusCell = RightCell(*values.RadiusText);
-    table.append(*values.RadiusCell)
-        .append(kCellSeparator)
-        .append(*values.DepthCell)
-        .append(kRowEnd);
-  });
+  // The row's texts are made in place; the form-level texts and cells take those of the last row
+  // built, once the loop ends or fails, as they would hold had each row set them.
+  std::string radiusText;
+  std::string depthText;
+  const auto keepLastRow = [&] {
+    if (depthText.empty()) return;
+    values.DepthText = depthText;
+    values.DepthCell = RightCell(depthText);
+    values.RadiusText = radiusText;
+    values.RadiusCell = RightCell(radiusText);
+  };
+  try {
+    RunNumericLoop(bounds, [&](double radius) {
+      values.RowRadius = radius;
+      // Each row reads a and b^2 from their fields anew.
+      const double a2 = Mul(fields.Number(Text13), fields.Number(Text13));
+      const double s = Sqrt(Mul(Add(Div(Square(radius), fields.Number(Text14)), 1.0), a2));
+      const double depth = Sub(s, vertexOrdinate);
+      values.RowDepth = depth;
+      depthText = PatternText(depth, kThreeDecimals);
+      radiusText = PatternText(radius, kTwoDecimals);
+      AppendCell(table, radiusText);
+      table.append(kCellSeparator);
+      AppendCell(table, depthText);
+      table.append(kRowEnd);
+    });
+  } catch (...) {
+    keepLastRow();
+    throw;
+  }
+  keepLastRow();
   fields.Write(Text15, table);
 }
 

@@ -59,6 +59,11 @@ TEST_F(ProfileTest, default_range_gives_the_worked_table) {
   EXPECT_EQ(*calc.Values().VertexOrdinate, 7.01356415);
   EXPECT_EQ(*calc.Values().RowRadius, 35.0);
   EXPECT_EQ(*calc.Values().RowDepth, 3.740116961496219);
+  // The row's texts and cells keep those of the last row.
+  EXPECT_EQ(calc.Values().RadiusText, "35.00");
+  EXPECT_EQ(calc.Values().RadiusCell, "  35.00");
+  EXPECT_EQ(calc.Values().DepthText, "3.740");
+  EXPECT_EQ(calc.Values().DepthCell, "  3.740");
   EXPECT_EQ(calc.Values().ProfileText, table);
 }
 
@@ -189,6 +194,10 @@ TEST(profile_table, a_negative_conjugate_axis_fails_at_the_first_radius_beyond_i
   EXPECT_EQ(fields.Text(Text15), "kept");
   EXPECT_EQ(values.RowRadius, 3.0);  // 2^2 = |b^2| still gives a row
   EXPECT_EQ(values.ProfileText->size(), 3U * 17U);
+  // The texts and cells are those of the last row built, radius 2 with its depth 0 - 7.
+  EXPECT_EQ(values.RadiusCell, "   2.00");
+  EXPECT_EQ(values.DepthText, "-7.000");
+  EXPECT_EQ(values.DepthCell, " -7.000");
 }
 
 struct GuardCase {
