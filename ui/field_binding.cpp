@@ -20,10 +20,7 @@ FieldBinding::FieldBinding(FieldSet& fields, MainWindow& window)
 
 void FieldBinding::ShowTable(const std::string& text) {
   auto* view = qobject_cast<ProfileView*>(window_.FieldWidget(kTableField));
-  if (view == nullptr) {
-    window_.ShowFieldText(kTableField, QString::fromStdString(text));
-    return;
-  }
+  if (view == nullptr) return;  // the window always makes its table a ProfileView
   // No copy: the view reads the field's string itself, indexed once per write.
   if (view->ShowSource(&text)) return;
   // Out of memory for the view's index. The field empties too, so that it holds what the window
