@@ -1,8 +1,13 @@
 #include "line_field.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <limits>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace velmora::ui {
 namespace {
@@ -54,12 +59,24 @@ LineField::LineField(std::optional<std::size_t> limit, QWidget* parent) : QLineE
   setValidator(new SingleLineValidator(this));
   // textEdited comes before textChanged: the length before the edit is still the one held.
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (std::max(heldLength_, text.size()) > kUndoKeptLength) {
+    // One typed character adds one step to the history, whatever the length; anything else on a
+    // long text (a paste, a selection typed over or cut, a word erased) may add a million.
+    if (!typingOneCharacter_ && std::max(heldLength_, text.size()) > kUndoKeptLength) {
       QMetaObject::invokeMethod(this, &LineField::ForgetHistory, Qt::QueuedConnection);
     }
   });
   connect(this, &QLineEdit::textChanged, this,
           [this](const QString& text) { heldLength_ = text.size(); });
+}
+
+void LineField::keyPressEvent(QKeyEvent* event) {
+  const bool erasesOne = (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) &&
+                         event->modifiers() == Qt::NoModifier;
+  const bool typesOne = event->text().size() == 1 && event->text()[0].isPrint() &&
+                        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  typingOneCharacter_ = !hasSelectedText() && (erasesOne || typesOne);
+  QLineEdit::keyPressEvent(event);
+  typingOneCharacter_ = false;
 }
 
 void LineField::ForgetHistory() {
@@ -68,6 +85,10 @@ void LineField::ForgetHistory() {
   const QSignalBlocker quiet(this);
   setText(text());
   setCursorPosition(caret);
+#if defined(__GLIBC__)
+  // The C library keeps the freed history for the process; the system gets the megabytes back.
+  malloc_trim(0);
+#endif
 }
 
 }  // namespace velmora::ui

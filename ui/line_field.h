@@ -28,10 +28,14 @@ class LineField : public QLineEdit {
   // limit: the most UTF-16 units the field takes, or nothing for any length.
   LineField(std::optional<std::size_t> limit, QWidget* parent);
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void ForgetHistory();
 
-  qsizetype heldLength_ = 0;  // as before the edit being handled
+  qsizetype heldLength_ = 0;         // as before the edit being handled
+  bool typingOneCharacter_ = false;  // the edit being handled adds or erases one character
 };
 
 }  // namespace velmora::ui
