@@ -205,10 +205,20 @@ TEST(pattern_text, converts_a_text_value_first) {
 }
 
 TEST(right_cell, pads_in_front_or_keeps_the_first_seven) {
+  // The last rows count characters, not bytes: a minus sign and full-width digits of three bytes.
   const std::pair<const char*, const char*> cases[] = {
-      {"5.00", "   5.00"},     {"0.123", "  0.123"},    {"12.345", " 12.345"},
-      {"1234.567", "1234.56"}, {"-123.456", "-123.45"}, {"10000.00", "10000.0"},
-      {"", "       "},         {"1000.000", "1000.00"}, {"abcdefg", "abcdefg"},
+      {"5.00", "   5.00"},
+      {"0.123", "  0.123"},
+      {"12.345", " 12.345"},
+      {"1234.567", "1234.56"},
+      {"-123.456", "-123.45"},
+      {"10000.00", "10000.0"},
+      {"", "       "},
+      {"1000.000", "1000.00"},
+      {"abcdefg", "abcdefg"},
+      {"\u22121.5", "   \u22121.5"},
+      {"\uFF11\uFF12\uFF13\uFF14.\uFF15\uFF16\uFF17", "\uFF11\uFF12\uFF13\uFF14.\uFF15\uFF16"},
+      {"1234.567\u00E9", "1234.56"},
   };
   for (const auto& [text, cell] : cases) EXPECT_EQ(RightCell(text), cell) << text;
 }
