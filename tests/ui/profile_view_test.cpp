@@ -174,8 +174,9 @@ class ProfileViewTest : public QObject {
     Key(Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(ClipboardText(), shown);
     QCOMPARE(ClipboardText().count('\n'), 36);
-    // Plain text only.
-    QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
+    // The plain text, and the same rows as a table for spreadsheets.
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(),
+             (QStringList{"text/plain", "text/html", "text/tab-separated-values"}));
   }
 
   // Keys from the top of the worked example's table, and the text Ctrl+C then copies. The rows'
