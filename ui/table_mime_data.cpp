@@ -1,5 +1,6 @@
 #include "table_mime_data.h"
 
+#include <algorithm>
 #include <new>
 #include <string_view>
 
@@ -8,26 +9,25 @@ namespace {
 
 const QString kPlainText = QStringLiteral("text/plain");
 
-bool IsCellBlank(char byte) {
-  return byte == ' ' || byte == '\t' || byte == '\r';
-}
+// What separates the cells of a row.
+constexpr std::string_view kCellBlanks = " \t\r";
 
-// Calls onRow() before each row and onCell(cell) for each of its cells.
+// Calls onRow() before each row and onCell(cell) for each of its cells. A line without cells (a
+// part of a row's blanks) makes no row.
 template <typename OnRow, typename OnCell>
 void ForEachCell(std::string_view text, OnRow&& onRow, OnCell&& onCell) {
   while (!text.empty()) {
     const std::size_t lineEnd = std::min(text.find('\n'), text.size());
     std::string_view line = text.substr(0, lineEnd);
     text.remove_prefix(std::min(lineEnd + 1, text.size()));
-    onRow();
-    for (;;) {
-      std::size_t first = 0;
-      while (first < line.size() && IsCellBlank(line[first])) ++first;
-      if (first == line.size()) break;
-      std::size_t last = first;
-      while (last < line.size() && !IsCellBlank(line[last])) ++last;
-      onCell(line.substr(first, last - first));
-      line.remove_prefix(last);
+    for (bool first = true;; first = false) {
+      const std::size_t begin = std::min(line.find_first_not_of(kCellBlanks), line.size());
+      if (begin == line.size()) break;
+      line.remove_prefix(begin);
+      const std::size_t end = std::min(line.find_first_of(kCellBlanks), line.size());
+      if (first) onRow();
+      onCell(line.substr(0, end));
+      line.remove_prefix(end);
     }
   }
 }
