@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <Qt>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "cursor_motion.h"
 
 namespace velmora::ui {
 namespace {
@@ -98,6 +101,53 @@ TEST(text_index, where_a_click_lands) {
     EXPECT_EQ(index.PositionAtX(row, c.x), c.position);
     const std::size_t at = std::min(c.position, row.end);
     EXPECT_EQ(index.PositionAtX(row, index.XOf(row, at)), at);
+  }
+}
+
+struct KeyCase {
+  std::string text;
+  Width wrap;
+  int key;
+  bool control;
+  std::size_t from;
+  std::size_t to;
+};
+
+// "ab cd ef" at 5 cells: rows "ab cd " and "ef"; the wide characters' rows hold two.
+const std::vector<KeyCase> kKeys = {
+    {"ab cd ef", 5, Qt::Key_End, false, 0, 5},
+    {"ab cd ef", 5, Qt::Key_End, false, 6, 8},
+    {"ab cd ef", 5, Qt::Key_Home, false, 7, 6},
+    {"ab cd ef", 5, Qt::Key_Down, false, 1, 7},
+    {"ab cd ef", 5, Qt::Key_Down, false, 4, 8},
+    {"ab cd ef", 5, Qt::Key_Down, false, 7, 8},
+    {"ab cd ef", 5, Qt::Key_Up, false, 7, 1},
+    {"ab cd ef", 5, Qt::Key_Up, true, 2, 0},
+    {"ab cd ef", 5, Qt::Key_PageDown, false, 1, 7},
+    {"ab cd ef", 5, Qt::Key_PageUp, true, 7, 1},
+    {"ab cd ef", 5, Qt::Key_Right, true, 0, 3},
+    {"ab cd ef", 5, Qt::Key_Left, true, 6, 3},
+    {"ab cd ef", 5, Qt::Key_Left, true, 4, 3},
+    {"ab cd ef", 5, Qt::Key_Right, false, 8, 8},
+    {"ab cd ef", 5, Qt::Key_Left, false, 0, 0},
+    {"ab\r\ncd", 5, Qt::Key_Right, false, 2, 4},
+    {"ab\r\ncd", 5, Qt::Key_Left, false, 4, 2},
+    {"ab\r\ncd", 5, Qt::Key_Right, true, 2, 4},
+    {"ab\r\ncd", 5, Qt::Key_End, true, 0, 6},
+    {"ab\r\ncd", 5, Qt::Key_Home, true, 5, 0},
+    {"\u526F\u53CD\u5C04", 5, Qt::Key_End, false, 0, 3},
+    {"\u526F\u53CD\u5C04", 5, Qt::Key_Left, false, 6, 3},
+    {"\u526F\u53CD\u5C04", 5, Qt::Key_Down, false, 3, 9},
+};
+
+TEST(text_index, where_the_keys_move_the_cursor) {
+  for (const KeyCase& c : kKeys) {
+    SCOPED_TRACE(c.text + " key " + std::to_string(c.key) + " from " + std::to_string(c.from));
+    const TextIndex index(c.text, Cells(c.wrap));
+    const Width goalX = index.XOf(index.RowAt(index.RowOfPosition(c.from)), c.from);
+    const std::optional<Motion> motion = MotionOfKey(c.key, c.control);
+    ASSERT_TRUE(motion.has_value());
+    EXPECT_EQ(Move(*motion, index, {c.from, goalX}, 1).position, c.to);
   }
 }
 
