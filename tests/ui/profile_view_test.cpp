@@ -263,6 +263,8 @@ class ProfileViewTest : public QObject {
     row("Ctrl+End Shift+Home -> nothing, the last line is empty", "C+End S+Home", "", "", "");
     row("Ctrl+End Up Right Shift+Down -> to the end", "C+End Up Right S+Down", " 35.00   3.740\n",
         "<table>\n<tr><td>35.00</td><td>3.740</td></tr>\n</table>\n", "35.00\t3.740\n");
+    row("End on row 35, Down x2, Shift+Up -> the column kept over the empty line",
+        "C+End Up Up End Down Down S+Up", "\n", "<table>\n</table>\n", "");
     row("Ctrl+End Up Up Right Shift+PageDown -> to the end", "C+End Up Up Right S+PageDown",
         " 34.00   3.565\n  35.00   3.740\n",
         "<table>\n<tr><td>34.00</td><td>3.565</td></tr>\n<tr><td>35.00</td><td>3.740</td></tr>\n"
@@ -290,6 +292,17 @@ class ProfileViewTest : public QObject {
     };
     QCOMPARE(form("text/html"), html);
     QCOMPARE(form("text/tab-separated-values"), tabSeparated);
+  }
+
+  void copyOfAnyTextIsValidHtml() {
+    Started();
+    form_->Window().ShowFieldText(15, QStringLiteral("a<b & c>d\n\n e"));
+    View()->setFocus();
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QString::fromUtf8(QGuiApplication::clipboard()->mimeData()->data("text/html")),
+             QStringLiteral("<table>\n<tr><td>a&lt;b</td><td>&amp;</td><td>c&gt;d</td></tr>\n"
+                            "<tr><td>e</td></tr>\n</table>\n"));
   }
 
   // A jump of the cursor scrolls just far enough to show it, in a table of 1,000 rows; the
@@ -529,33 +542,50 @@ class ProfileViewTest : public QObject {
     QTest::addColumn<int>("character");
     QTest::addColumn<bool>("rightHalf");
     QTest::addColumn<QString>("rest");
-    QTest::newRow("the first blank's left half") << 0 << false << "   1.00   0.004";
-    QTest::newRow("the first blank's right half") << 0 << true << "  1.00   0.004";
-    QTest::newRow("the radius' 1, left half") << 3 << false << "1.00   0.004";
-    QTest::newRow("the radius' 1, right half") << 3 << true << ".00   0.004";
-    QTest::newRow("the depth's point, left half") << 11 << false << ".004";
-    QTest::newRow("the last digit's left half") << 14 << false << "4";
-    QTest::newRow("the last digit's right half") << 14 << true << "";
+    QTest::addColumn<QString>("word");  // what a double-click there selects
+    QTest::newRow("the first blank's left half") << 0 << false << "   1.00   0.004"
+                                                 << "   ";
+    QTest::newRow("the first blank's right half") << 0 << true << "  1.00   0.004"
+                                                  << "   ";
+    QTest::newRow("the radius' 1, left half") << 3 << false << "1.00   0.004"
+                                              << "1.00";
+    QTest::newRow("the radius' 1, right half") << 3 << true << ".00   0.004"
+                                               << "1.00";
+    QTest::newRow("the blank after the radius, left half") << 7 << false << "   0.004"
+                                                           << "1.00";
+    QTest::newRow("the blank after the radius, right half") << 7 << true << "  0.004"
+                                                            << "   ";
+    QTest::newRow("the depth's point, left half") << 11 << false << ".004"
+                                                  << "0.004";
+    QTest::newRow("the last digit's left half") << 14 << false << "4"
+                                                << "0.004";
+    QTest::newRow("the last digit's right half") << 14 << true << ""
+                                                 << "0.004";
   }
   void clickLandsWithinACharacter() {
     QFETCH(int, character);
     QFETCH(bool, rightHalf);
     QFETCH(QString, rest);
+    QFETCH(QString, word);
     Started();
     Click(Command::Calculate);
     // The character's left edge and width in 1/64 pixel, as fonts measure them.
     const QFontMetricsF metrics(View()->font());
-    const auto width = [&](QChar c) { return std::llround(metrics.horizontalAdvance(c) * 64); };
+    const auto width = [&](QChar c) {
+      return std::llround(metrics.horizontalAdvance(c) * kWidthPerPixel);
+    };
     const QString row = QStringLiteral("   1.00   0.004");
     long long left = 0;
     for (int k = 0; k < character; ++k) left += width(row[k]);
     const long long middle = left + width(row[character]) / 2;
     // The last whole pixel before the middle, or the first at or after it.
-    const long long x = rightHalf ? (middle + 63) / 64 : (middle + 63) / 64 - 1;
-    QTest::mouseClick(View()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      RowPoint(1, 4 + static_cast<int>(x)));
+    const long long firstAtOrAfter = (middle + kWidthPerPixel - 1) / kWidthPerPixel;
+    const QPoint at = RowPoint(1, 4 + static_cast<int>(firstAtOrAfter - (rightHalf ? 0 : 1)));
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     Key(Qt::Key_End, Qt::ShiftModifier);
     QCOMPARE(View()->SelectedText(), rest);
+    QTest::mouseDClick(View()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QCOMPARE(View()->SelectedText(), word);
   }
 
   void wheelScrollsIt() {
