@@ -244,6 +244,10 @@ TEST(characters, counted_in_utf16_units_and_never_split) {
   EXPECT_EQ(FirstCharacters("12345678\xF0\x9F\x98\x80", 10), "12345678\xF0\x9F\x98\x80");
   EXPECT_EQ(FirstCharacters("あいうえおかきくけこさ", 10), "あいうえおかきくけこ");
   EXPECT_EQ(FirstCharacters("\xFF\xFE", 1), "\xFF");  // stray bytes count one each
+  EXPECT_EQ(CharacterCount("\xE5\x89"), 2U);          // a sequence cut short by the end
+  EXPECT_EQ(CharacterCount("\xE5\x89!"), 3U);         // or by a byte that continues nothing
+  EXPECT_EQ(CharacterCount("a\x80"), 2U);             // a continuation byte on its own
+  EXPECT_EQ(CharacterCount("a\xE5\x89\xAF"), 2U);     // a character that ends the text
 }
 
 }  // namespace
