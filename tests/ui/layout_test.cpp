@@ -268,9 +268,10 @@ class LayoutTest : public QObject {
     }
     // The version caption goes on after the form's revision with the name and the version the
     // build gives.
-    QCOMPARE(window.Element("Label32")->property("text").toString(),
-             QStringLiteral("Ver 1.0a  %1 %2")
-                 .arg(QStringLiteral(VELMORA_PROJECT_NAME), QStringLiteral(VELMORA_DISPLAY_VERSION)));
+    QCOMPARE(
+        window.Element("Label32")->property("text").toString(),
+        QStringLiteral("Ver 1.0a  %1 %2")
+            .arg(QStringLiteral(VELMORA_PROJECT_NAME), QStringLiteral(VELMORA_DISPLAY_VERSION)));
     for (const Row& row : kRows) {
       if (row.shows != nullptr && QByteArray(row.name) != "Label32") {
         QVERIFY2(
