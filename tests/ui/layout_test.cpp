@@ -48,13 +48,13 @@ const QColor kNavyColor(0, 0, 128);
 const QColor kGrayColor(128, 128, 128);
 
 struct Row {
-  const char* name;
-  const char* shows;  // a caption's or button's text; nullptr for a field
-  int left, top, width, height;
-  int font;  // 1..7
+  const char* name = nullptr;
+  const char* shows = nullptr;  // a caption's or button's text; nullptr for a field
+  int left = 0, top = 0, width = 0, height = 0;
+  int font = 0;  // 1..7
   Color background;
   Color foreground;
-  int tabIndex;
+  int tabIndex = 0;
 };
 
 // clang-format off
@@ -165,7 +165,7 @@ const SpokenRow kSpokenRows[] = {
 // The widest texts each field must show whole: what the calculator writes into it, or what a
 // designer types there.
 struct FitRow {
-  const char* field;
+  const char* field = nullptr;
   QStringList texts;
 };
 const FitRow kFitRows[] = {
