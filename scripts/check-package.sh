@@ -98,7 +98,8 @@ points="$build/velmora_window_points"
 if [ ! -x "$points" ]; then
   fail "no $points in the package's build; build it with: bash scripts/package.sh"
 elif ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
-  echo "SKIPPED: unpacked program not started; install xvfb and xdotool (scripts/install-deps.sh package)"
+  echo "SKIPPED: unpacked program not started; install xvfb and xdotool" \
+    "(scripts/install-deps.sh package)"
 elif ! start_virtual_display "$work"; then
   fail "no virtual X display could be started"
 else

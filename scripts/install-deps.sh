@@ -2,7 +2,7 @@
 # Installs the Debian packages one purpose of velmora needs, and nothing for the others:
 #   install-deps.sh run       build the program and start it (scripts/run.sh)
 #   install-deps.sh test      build and run the tests, the clang build, clang-tidy, the fuzzers
-#   install-deps.sh package   build the Debian package and check it (scripts/package.sh, check-package.sh)
+#   install-deps.sh package   build the Debian package and check it (package.sh, check-package.sh)
 #   install-deps.sh bench     the benchmarks (release preset) and their real-window scripts
 # Several purposes may be given at once. Idempotent: silent when everything is there, and runs
 # apt-get update only when something must be installed. With --list first, prints the packages of
@@ -12,7 +12,10 @@ cd "$(dirname "$0")/.."
 
 # The Japanese faces are named once, in CMakeLists.txt (VELMORA_FONT_PACKAGE).
 font_package=$(sed -n 's/^set(VELMORA_FONT_PACKAGE "\([^"]*\)".*/\1/p' CMakeLists.txt)
-[[ -n "$font_package" ]] || { echo "install-deps.sh: no VELMORA_FONT_PACKAGE in CMakeLists.txt" >&2; exit 1; }
+if [[ -z "$font_package" ]]; then
+  echo "install-deps.sh: no VELMORA_FONT_PACKAGE in CMakeLists.txt" >&2
+  exit 1
+fi
 
 # What the program needs to be built and to run: the compiler, Qt, Qt's X11 plugin and Japanese
 # texts, the faces.

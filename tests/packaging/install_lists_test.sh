@@ -17,7 +17,7 @@ rows=(
   "run|pkg-config|Qt's CMake files find the X keyboard library by it"
   "run|fc-match|the window's faces are found through fontconfig"
   "run|/usr/lib/*/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake|Qt Widgets to build against"
-  "run|/usr/lib/*/qt6/plugins/platforms/libqvnc.so|Qt's platform plugins, which the package declares"
+  "run|/usr/lib/*/qt6/plugins/platforms/libqvnc.so|Qt's platform plugins, a declared dependency"
   "run|/usr/share/qt6/translations/qtbase_ja.qm|Qt's Japanese texts"
   "test|/usr/lib/*/cmake/GTest/GTestConfig.cmake|GoogleTest"
   "test|/usr/include/gmock/gmock.h|GoogleMock"
@@ -101,7 +101,8 @@ if ! bash scripts/install-deps.sh --list run | grep -qx -- "$font_package"; then
   failed "run: the faces' package $font_package is not installed"
 fi
 while read -r listed; do
-  [[ -n "${used_by_run[$listed]:-}" ]] || failed "run: $listed is installed though running uses nothing of it"
+  [[ -n "${used_by_run[$listed]:-}" ]] ||
+    failed "run: $listed is installed though running uses nothing of it"
 done < <(bash scripts/install-deps.sh --list run)
 
 [ "$fail" -eq 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
