@@ -54,14 +54,16 @@ failed() { echo "FAIL: $*"; fail=1; }
 owner() {
   local path
   if [[ $1 == /* ]]; then
-    path=$(compgen -G "$1" | head -1)
+    path=$(compgen -G "$1" | awk 'NR == 1')
   else
     path=$(command -v "$1")
   fi
   [[ -n "$path" ]] || return 1
+  local p q found
   for p in "$path" "$(readlink -f "$path")"; do
     for q in "$p" "${p#/usr}"; do
-      dpkg -S "$q" 2>/dev/null | head -1 | sed 's/[:,].*//' | grep . && return 0
+      found=$(dpkg -S "$q" 2>/dev/null | awk -F'[:,]' 'NR == 1 { print $1 }') || true
+      [[ -n "$found" ]] && { echo "$found"; return 0; }
     done
   done
   return 1
@@ -97,7 +99,9 @@ for purpose in run test package bench; do
     fi
   done
 done
-if ! bash scripts/install-deps.sh --list run | grep -qx -- "$font_package"; then
+# grep without -q: it reads the whole list, so that the lister never dies of SIGPIPE, which
+# pipefail would report as a failure now and then.
+if ! bash scripts/install-deps.sh --list run | grep -x -- "$font_package" >/dev/null; then
   failed "run: the faces' package $font_package is not installed"
 fi
 while read -r listed; do
