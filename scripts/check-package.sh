@@ -4,11 +4,14 @@
 # description and Debian's own files, lintian finds no error, and the program unpacked from it
 # starts in a virtual X display and ends on Exit. A check whose tool is missing is skipped with
 # the reason.
-#   check-package.sh [PATH/TO/velmora_VERSION_ARCH.deb]   (default: the newest in build/package)
+#   check-package.sh [PATH/TO/velmora_VERSION_ARCH.deb [BUILD_DIR]]
+# default: the newest package in build/package; BUILD_DIR, the build that made it, is by default
+# the package's own folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 deb=${1:-$(ls -t build/package/velmora_*.deb 2>/dev/null | head -1 || true)}
 [ -f "$deb" ] || { echo "FAIL: no package; build it with: bash scripts/package.sh"; exit 1; }
+build=${2:-$(dirname "$deb")}
 echo "checking $deb"
 
 passed=0 failed=0
@@ -26,11 +29,12 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 doc="$root/usr/share/doc/velmora"
 
-# The version as project(VERSION) in CMakeLists.txt gives it: major, a point, the minor in two
-# digits ("1.0.0" -> "1.00").
-project_version=$(sed -n 's/^project(velmora VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-IFS=. read -r major minor _ <<<"$project_version"
-version=$(printf '%d.%02d' "$major" "$((10#$minor))")
+# The version as the package build made it from project(VERSION) (cmake/VelmoraVersion.cmake),
+# and the names of the runtime pieces, from that build's cache; the window's pixels from the
+# layout, by the tool built with the package.
+cache="$build/CMakeCache.txt"
+version=$(sed -n 's/^VELMORA_DISPLAY_VERSION:INTERNAL=//p' "$cache" 2>/dev/null || true)
+[ -n "$version" ] || fail "no VELMORA_DISPLAY_VERSION in the package build's CMakeCache.txt"
 expect "package version is the project's" "$(dpkg-deb -f "$deb" Version)" "$version"
 expect "newest AppStream release is the project's version" \
   "$(grep -o '<release version="[^"]*"' "$root"/usr/share/metainfo/*.metainfo.xml | head -1 |
@@ -40,7 +44,7 @@ expect "newest changelog entry is the project's version" \
 
 # Qt's widgets come from the linker's view (dpkg-shlibdeps); the rest is loaded at run time and
 # must be named: the X11 platform plugin, Qt's Japanese texts, the Japanese faces.
-font_package=$(sed -n 's/^VELMORA_FONT_PACKAGE:STRING=//p' "$(dirname "$deb")/CMakeCache.txt" 2>/dev/null || true)
+font_package=$(sed -n 's/^VELMORA_FONT_PACKAGE:STRING=//p' "$cache" 2>/dev/null || true)
 [ -n "$font_package" ] || fail "no VELMORA_FONT_PACKAGE in the package build's CMakeCache.txt"
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n ${font_package:+"$font_package"}; do
@@ -85,13 +89,17 @@ if command -v lintian >/dev/null; then
   grep -v "running with root privileges" "$work/lintian.txt" || true
   if [ "$status" -eq 0 ]; then pass "lintian: no error"; else fail "lintian found errors"; fi
 else
-  echo "SKIPPED: lintian not found; install lintian (scripts/install-deps.sh)"
+  echo "SKIPPED: lintian not found; install lintian (scripts/install-deps.sh package)"
 fi
 
 # The program from the unpacked package, not from a build tree: its window appears in a
-# virtual X display, and Exit (centre of Command2 at window pixel 464,356) ends it cleanly.
-if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
-  echo "SKIPPED: unpacked program not started; install xvfb and xdotool (scripts/install-deps.sh)"
+# virtual X display, and Exit (a click on the centre of Command2) ends it cleanly.
+points="$build/velmora_window_points"
+if [ ! -x "$points" ]; then
+  fail "no $points in the package's build; build it with: bash scripts/package.sh"
+elif ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
+  echo "SKIPPED: unpacked program not started; install xvfb and xdotool" \
+    "(scripts/install-deps.sh package)"
 elif ! start_virtual_display "$work"; then
   fail "no virtual X display could be started"
 else
@@ -102,7 +110,8 @@ else
   else
     pass "the unpacked program shows its window"
     sleep 0.5
-    xdotool mousemove --window "$window" 464 356 click 1
+    eval "$("$points")"
+    xdotool mousemove --window "$window" "$Command2_x" "$Command2_y" click 1
     for _ in $(seq 30); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$app" 2>/dev/null; then fail "the unpacked program still runs after Exit"
     elif wait "$app"; then pass "Exit ends the unpacked program"

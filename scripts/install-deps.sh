@@ -1,17 +1,55 @@
 #!/usr/bin/env bash
-# Installs the Debian packages velmora needs to build, run and test. Idempotent: silent when
-# everything is there, and runs apt-get update only when something must be installed.
+# Installs the Debian packages one purpose of velmora needs, and nothing for the others:
+#   install-deps.sh run       build the program and start it (scripts/run.sh)
+#   install-deps.sh test      build and run the tests, the clang build, clang-tidy, the fuzzers
+#   install-deps.sh package   build the Debian package and check it (package.sh, check-package.sh)
+#   install-deps.sh bench     the benchmarks (release preset) and their real-window scripts
+# Several purposes may be given at once. Idempotent: silent when everything is there, and runs
+# apt-get update only when something must be installed. With --list first, prints the packages of
+# the purposes, one a line, and installs nothing.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-horai-umefont fontconfig
-  fonts-ipafont-gothic  # a face to fall back to, for the test of the fallback
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
-  xvfb xauth x11-utils xdotool xclip imagemagick
-  dpkg-dev file gzip lintian desktop-file-utils appstream
-)
+# The Japanese faces are named once, in CMakeLists.txt (VELMORA_FONT_PACKAGE).
+font_package=$(sed -n 's/^set(VELMORA_FONT_PACKAGE "\([^"]*\)".*/\1/p' CMakeLists.txt)
+if [[ -z "$font_package" ]]; then
+  echo "install-deps.sh: no VELMORA_FONT_PACKAGE in CMakeLists.txt" >&2
+  exit 1
+fi
+
+# What the program needs to be built and to run: the compiler, Qt, Qt's X11 plugin and Japanese
+# texts, the faces.
+run=(cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fontconfig "$font_package")
+# The tests: GoogleTest, clang with its sanitizer and libFuzzer runtimes (the distribution's
+# default version), clang-tidy, a face to fall back to, the real window under Xvfb and its tools,
+# the validators of the desktop entry and the AppStream description, Python for the icon check.
+test=(libgtest-dev libgmock-dev clang libclang-rt-dev clang-tidy
+  fonts-ipafont-gothic xvfb x11-utils xdotool xclip imagemagick
+  desktop-file-utils appstream python3)
+# The package and its check: dpkg-shlibdeps, lintian, and the unpacked program under Xvfb.
+package=(dpkg-dev file gzip lintian xvfb x11-utils xdotool)
+bench=(libbenchmark-dev xvfb x11-utils xdotool xclip)
+
+list_only=""
+[[ "${1:-}" == --list ]] && { list_only=yes; shift; }
+[[ $# -gt 0 ]] || { echo "usage: install-deps.sh [--list] run|test|package|bench..." >&2; exit 2; }
+packages=()
+for purpose in "$@"; do
+  case $purpose in
+    run) packages+=("${run[@]}") ;;
+    test) packages+=("${run[@]}" "${test[@]}") ;;
+    package) packages+=("${run[@]}" "${package[@]}") ;;
+    bench) packages+=("${run[@]}" "${bench[@]}") ;;
+    *) echo "install-deps.sh: unknown purpose '$purpose' (run, test, package, bench)" >&2; exit 2 ;;
+  esac
+done
+
+mapfile -t packages < <(printf '%s\n' "${packages[@]}" | sort -u)
+if [[ -n "$list_only" ]]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -8,7 +8,6 @@ sub-reflector, back to the dish, out as a parallel beam.
 
 Written files:
   velmora.ico          32x32 2 colours, 32x32 16 colours, 16x16 16 colours (classic DIB icons)
-  velmora-32-mono.png  the 2-colour image as RGBA
   velmora-32.png       the 32x32 16-colour image as RGBA
   velmora-16.png       the 16x16 16-colour image as RGBA
   velmora.svg          the same picture drawn with curves, for the scalable icon of the desktop
@@ -261,7 +260,6 @@ def main():
     colour_32, colour_16, mono_32 = drawings()
     icon = ico([(mono_32, 1, PALETTE_2), (colour_32, 4, PALETTE_16), (colour_16, 4, PALETTE_16)])
     pngs = {
-        "velmora-32-mono.png": (mono_32, PALETTE_2),
         "velmora-32.png": (colour_32, PALETTE_16),
         "velmora-16.png": (colour_16, PALETTE_16),
     }

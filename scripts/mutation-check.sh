@@ -55,7 +55,8 @@ PY
 }
 
 sync_tree
-cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON >/dev/null
+# The debug preset's configuration, in the scratch build directory.
+(cd "$src" && cmake --preset debug -B "$build" >/dev/null)
 echo "Building and testing the unchanged tree..."
 if ! build_and_test; then
   echo "The unchanged tree does not pass its tests; see $work/build.log and $work/test.log" >&2

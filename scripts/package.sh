@@ -3,7 +3,7 @@
 #   bash scripts/package.sh   ->  build/package/velmora_VERSION_ARCH.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh package
 cmake --preset package >/dev/null
 cmake --build --preset package
 deb=$(ls -t build/package/velmora_*.deb | head -1)

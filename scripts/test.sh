@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds velmora with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test, the
 # window tests on Qt's offscreen platform and the real-window test under Xvfb: first built by GCC,
-# then by clang when it is installed. When clang is present, each fuzz target also runs for a few
-# seconds. Last, the Debian package is built and checked (lintian, its contents, the program
-# started from the unpacked package).
+# then by clang when it is installed. Then clang-tidy checks core/ and ui/ (any finding fails), and
+# when clang is present each fuzz target runs for a few seconds. Last, the Debian package is built
+# and checked (lintian, its contents, the program started from the unpacked package).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test package
 presets=(debug)
 command -v clang++ >/dev/null && presets+=(debug-clang)
 for preset in "${presets[@]}"; do
@@ -15,6 +15,8 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
 done
+echo "== clang-tidy"
+bash scripts/clang-tidy.sh build/debug
 if [[ -x fuzz/run-fuzzers.sh ]] && command -v clang++ >/dev/null; then
   bash fuzz/run-fuzzers.sh 5
 fi

@@ -30,7 +30,6 @@ class MainWindow : public QWidget {
   [[nodiscard]] QWidget* Element(std::string_view name) const;
   [[nodiscard]] QWidget* FieldWidget(int field) const;
   [[nodiscard]] QPushButton* Button(Command command) const;
-  [[nodiscard]] double DotsPerInch() const { return dotsPerInch_; }
 
   // Shows a text written by the program: a single-line field shows its beginning, as a text box
   // does when its text is set, and the profile table shows its first rows.

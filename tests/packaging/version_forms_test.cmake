@@ -31,21 +31,17 @@ foreach(row IN LISTS rows)
   expect("${version} -> ${commas}" "${got}" "${commas}")
 endforeach()
 
-# The record the executable carries: fixed fields with commas, strings in the display form.
-string(REPLACE "." ";" parts "${PROJECT_VERSION}")
-list(GET parts 0 major)
-list(GET parts 1 minor)
-math(EXPR minor_number "${minor}")
-string(LENGTH "${minor}" digits)
-if(digits EQUAL 1)
-  set(minor "0${minor}")
-endif()
+# The record the executable carries: fixed fields with commas, strings in the display form, each
+# made from the project's version by the rule the table above checks.
+velmora_display_version(display ${PROJECT_VERSION})
+velmora_four_part_version(commas ${PROJECT_VERSION} ",")
+string(REPLACE "." "\\." display "${display}")
 file(READ "${RC}" record)
 foreach(pattern
-    "FILEVERSION +${major},${minor_number},"
-    "PRODUCTVERSION +${major},${minor_number},"
-    "\"FileVersion\", +\"${major}\\.${minor}\""
-    "\"ProductVersion\", +\"${major}\\.${minor}\"")
+    "FILEVERSION +${commas}"
+    "PRODUCTVERSION +${commas}"
+    "\"FileVersion\", +\"${display}\""
+    "\"ProductVersion\", +\"${display}\"")
   if(record MATCHES "${pattern}")
     message(STATUS "ok: version record has ${pattern}")
   else()

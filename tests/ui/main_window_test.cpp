@@ -243,7 +243,7 @@ class MainWindowTest : public QObject {
 
   void applicationNameVersionAndIcon() {
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("velmora"));
-    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(VELMORA_DISPLAY_VERSION));
     const QIcon icon = ApplicationIcon();
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));

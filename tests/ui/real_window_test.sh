@@ -2,9 +2,11 @@
 # Starts the real program in a virtual X display at 96 dpi, waits for its window, and checks a
 # few pixels that only a correct window has: a light-yellow input field, a blue placement result
 # after a click on Calculate, a dark pixel on a line of the sketch. Then Exit must end the process.
-#   real_window_test.sh PATH/TO/velmora
+#   real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points
 set -euo pipefail
-program=${1:?usage: real_window_test.sh PATH/TO/velmora}
+program=${1:?usage: real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points}
+# Where the layout puts each element, in window pixels: Command1_x, Command1_y, Text20_box, ...
+eval "$("${2:?usage: real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points}")"
 work=$(mktemp -d)
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
 app=""
@@ -47,13 +49,13 @@ import -window root "$work/start.png"
 check "light-yellow input field" "$(pixel "$work/start.png" 98 40)" "#FFFFC0"
 # Line9, the back of the sub-reflector, at x = 3480 twips.
 check "dark pixel on the sketch" "$(pixel "$work/start.png" 232 350)" "#000000"
-check "no blue before Calculate" "$(count "$work/start.png" 160 208 65 18 '#0000C0')" "0"
+check "no blue before Calculate" "$(count "$work/start.png" $Text20_box '#0000C0')" "0"
 
-# Calculate: centre of Command1 (6360, 2160, 1212 x 1572 twips).
-xdotool mousemove --window "$window" 464 196 click 1
+# Calculate: centre of Command1.
+xdotool mousemove --window "$window" "$Command1_x" "$Command1_y" click 1
 sleep 1
 import -window root "$work/calculated.png"
-blue=$(count "$work/calculated.png" 160 208 65 18 '#0000C0')  # Text20 "37.93"
+blue=$(count "$work/calculated.png" $Text20_box '#0000C0')  # Text20 "37.93"
 if [ "$blue" -gt 5 ]; then echo "ok: blue result after Calculate ($blue pixels)"; else
   echo "FAIL: no blue result after Calculate"; fail=1; fi
 
@@ -77,10 +79,10 @@ read_clipboard() {
   return 1
 }
 if command -v xclip >/dev/null; then
-  type_into 484 57 1
-  type_into 484 89 1000000
-  xdotool mousemove --window "$window" 464 196 click 1
-  xdotool mousemove --window "$window" 340 100 click 1
+  type_into "$Text17_x" "$Text17_y" 1
+  type_into "$Text18_x" "$Text18_y" 1000000
+  xdotool mousemove --window "$window" "$Command1_x" "$Command1_y" click 1
+  xdotool mousemove --window "$window" "$Text15_x" "$Text15_y" click 1
   xdotool key ctrl+a ctrl+c
   if read_clipboard 1000000 120; then
     rows_ok=$(awk 'length($0) != 15 { bad++ } END { print bad + 0 }' "$work/clipboard.txt")
@@ -92,11 +94,11 @@ if command -v xclip >/dev/null; then
   fi
   rm -f "$work/clipboard.txt"
   began=$(date +%s%N)
-  xdotool mousemove --window "$window" 464 276 click 1  # Clear
+  xdotool mousemove --window "$window" "$Command3_x" "$Command3_y" click 1  # Clear
   answered=""
   for _ in $(seq 100); do
     import -window root "$work/cleared.png"
-    if [ "$(count "$work/cleared.png" 160 208 65 18 '#0000C0')" = "0" ]; then answered=yes; break; fi
+    if [ "$(count "$work/cleared.png" $Text20_box '#0000C0')" = "0" ]; then answered=yes; break; fi
     sleep 0.1
   done
   if [ -n "$answered" ]; then
@@ -109,8 +111,8 @@ else
 fi
 # ---- end of the profile table block
 
-# Exit: centre of Command2 (6360, 4560, 1212 x 1572 twips); the process must end at once.
-xdotool mousemove --window "$window" 464 356 click 1
+# Exit: centre of Command2; the process must end at once.
+xdotool mousemove --window "$window" "$Command2_x" "$Command2_y" click 1
 for _ in $(seq 30); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then echo "FAIL: still running after Exit"; fail=1; else
   if wait "$app"; then echo "ok: Exit ended the program"; else
@@ -128,27 +130,27 @@ elif command -v xclip >/dev/null && command -v prlimit >/dev/null; then
   wait_for_window "$app" || true
   sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  xdotool mousemove --window "$window" 464 196 click 1  # Calculate: 36 rows
+  xdotool mousemove --window "$window" "$Command1_x" "$Command1_y" click 1  # Calculate: 36 rows
   sleep 1
   in_use=$(awk '/^VmSize:/ { print $2 * 1024 }' "/proc/$app/status")
   prlimit --pid "$app" --as=$((in_use + 24 * 1024 * 1024))
-  type_into 484 57 1
-  type_into 484 89 1000000
-  xdotool mousemove --window "$window" 464 196 click 1
-  xdotool mousemove --window "$window" 340 100 click 1
+  type_into "$Text17_x" "$Text17_y" 1
+  type_into "$Text18_x" "$Text18_y" 1000000
+  xdotool mousemove --window "$window" "$Command1_x" "$Command1_y" click 1
+  xdotool mousemove --window "$window" "$Text15_x" "$Text15_y" click 1
   xdotool key ctrl+a ctrl+c
   sleep 2
   if kill -0 "$app" 2>/dev/null && read_clipboard 36 30; then
     check "out of memory: the table keeps its 36 rows" "$(tail -1 "$work/clipboard.txt")" "  35.00   3.740"
     import -window root "$work/oom.png"
-    blue=$(count "$work/oom.png" 160 208 65 18 '#0000C0')
+    blue=$(count "$work/oom.png" $Text20_box '#0000C0')
     if [ "$blue" -gt 5 ]; then echo "ok: out of memory: Text20 keeps its result"; else
       echo "FAIL: out of memory: Text20 lost its result"; fail=1; fi
-    xdotool mousemove --window "$window" 464 276 click 1  # Clear
+    xdotool mousemove --window "$window" "$Command3_x" "$Command3_y" click 1  # Clear
     sleep 1
     import -window root "$work/oom-cleared.png"
     check "out of memory: the next click (Clear) answered" \
-      "$(count "$work/oom-cleared.png" 160 208 65 18 '#0000C0')" "0"
+      "$(count "$work/oom-cleared.png" $Text20_box '#0000C0')" "0"
   else
     echo "FAIL: out of memory: the program died or did not answer"; fail=1
   fi

@@ -16,7 +16,11 @@ inline std::unique_ptr<Shell> StartedShell() {
   auto shell = std::make_unique<Shell>(96.0);
   shell->Load();
   shell->Window().activateWindow();
-  [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&shell->Window());
+  // A window that never becomes active would take no keys: every test on it would fail for the
+  // wrong reason, or pass without its keys having arrived.
+  if (!QTest::qWaitForWindowActive(&shell->Window())) {
+    qFatal("StartedShell: the window did not become active");
+  }
   return shell;
 }
 

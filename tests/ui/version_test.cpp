@@ -1,26 +1,14 @@
 // One version: the window's caption and the application's name and version agree with the
-// project's version as CMake holds it, read here on their own terms ("1.0.0" -> "1.00").
+// project's name and display version as CMake makes them (cmake/VelmoraVersion.cmake, whose rule
+// tests/packaging/version_forms_test.cmake checks).
 
 #include <QApplication>
-#include <QStringList>
 #include <QTest>
 #include <memory>
 
 #include "app.h"
 
 using namespace velmora::ui;
-
-namespace {
-
-// The display version from the project's MAJOR.MINOR.PATCH: the minor always in two digits.
-QString DisplayVersion(const QString& projectVersion) {
-  const QStringList parts = projectVersion.split(QLatin1Char('.'));
-  return QStringLiteral("%1.%2")
-      .arg(parts.value(0))
-      .arg(parts.value(1).toInt(), 2, 10, QLatin1Char('0'));
-}
-
-}  // namespace
 
 class VersionTest : public QObject {
   Q_OBJECT
@@ -39,7 +27,7 @@ class VersionTest : public QObject {
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("expected");
     const QString name = QStringLiteral(VELMORA_PROJECT_NAME);
-    const QString display = DisplayVersion(QStringLiteral(VELMORA_PROJECT_VERSION));
+    const QString display = QStringLiteral(VELMORA_DISPLAY_VERSION);
     QTest::newRow("window caption: form revision, name, display version")
         << form_->Window().Element("Label32")->property("text").toString()
         << QStringLiteral("Ver 1.0a  %1 %2").arg(name, display);
