@@ -23,8 +23,9 @@ run=(cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fontconfig "$font_package")
 # The tests: GoogleTest, clang with its sanitizer and libFuzzer runtimes (the distribution's
 # default version), clang-tidy, a face to fall back to, the real window under Xvfb and its tools,
-# the validators of the desktop entry and the AppStream description, Python for the icon check.
-test=(libgtest-dev libgmock-dev clang libclang-rt-dev clang-tidy
+# the validators of the desktop entry and the AppStream description, Python for the icon check,
+# and the locale sources from which the tests make a Japanese session of their own.
+test=(libgtest-dev libgmock-dev clang libclang-rt-dev clang-tidy locales
   fonts-ipafont-gothic xvfb x11-utils xdotool xclip imagemagick
   desktop-file-utils appstream python3)
 # The package and its check: dpkg-shlibdeps, lintian, and the unpacked program under Xvfb.

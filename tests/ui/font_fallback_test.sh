@@ -2,10 +2,10 @@
 # The faces the window is drawn in, under each set of installed fonts and in the C and the
 # Japanese (ja_JP.UTF-8) session: no word with the right faces, one line naming the package when a
 # fallback is taken or no face writes Japanese, and the same window in both sessions.
-#   font_fallback_test.sh PATH/TO/velmora     (LOCPATH: a folder holding ja_JP.UTF-8)
+#   font_fallback_test.sh PATH/TO/velmora FONT-PACKAGE   (LOCPATH: a folder holding ja_JP.UTF-8)
 set -uo pipefail
-program=${1:?usage: font_fallback_test.sh PATH/TO/velmora}
-package=fonts-horai-umefont
+program=${1:?usage: font_fallback_test.sh PATH/TO/velmora FONT-PACKAGE}
+package=${2:?usage: font_fallback_test.sh PATH/TO/velmora FONT-PACKAGE}
 work=$(mktemp -d)
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
 app=""
