@@ -4,7 +4,7 @@
 #   bench/window_bench.sh [PATH/TO/velmora_window_bench]
 set -euo pipefail
 bench=${1:-build/release/bench/velmora_window_bench}
-command -v xclip >/dev/null || { echo "xclip is missing (bash scripts/install-deps.sh)"; exit 1; }
+command -v xclip >/dev/null || { echo "xclip is missing (bash scripts/install-deps.sh bench)"; exit 1; }
 source "$(dirname "$0")/../scripts/virtual-display.sh"
 work=$(mktemp -d)
 virtual_display_pid=""

@@ -107,7 +107,7 @@ if command -v xclip >/dev/null; then
     echo "FAIL: Clear was not answered within 10 s of the million-row table"; fail=1
   fi
 else
-  echo "FAIL: xclip is missing (bash scripts/install-deps.sh)"; fail=1
+  echo "FAIL: xclip is missing (bash scripts/install-deps.sh test)"; fail=1
 fi
 # ---- end of the profile table block
 
