@@ -156,9 +156,9 @@ TEST(integer_text, digits_without_blank) {
 }
 
 struct PatternCase {
-  double number;
+  double number = 0.0;
   DisplayPattern pattern;
-  const char* expected;
+  const char* expected = nullptr;
 };
 
 TEST(pattern_text, rounds_the_fifteen_digit_decimal_half_away_from_zero) {
