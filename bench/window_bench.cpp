@@ -147,7 +147,7 @@ int RunCase(long rows, bool external) {
   const double idleMegabytes = StatusMegabytes("VmRSS:");
   SetRange(form.Core().Fields(), rows);
   QPushButton* calculate = form.Window().Button(Command::Calculate);
-  auto* table = qobject_cast<QAbstractScrollArea*>(form.Window().FieldWidget(15));
+  auto* table = qobject_cast<QAbstractScrollArea*>(form.Window().FieldWidget(velmora::FieldAt(15)));
 
   // Click to the table painted: the click runs the calculation, then everything it changed is
   // painted (the table's first rows included) before the clock stops.
@@ -161,7 +161,7 @@ int RunCase(long rows, bool external) {
     QApplication::processEvents();
     click.push_back(Milliseconds(clock));
   }
-  const auto* placement = qobject_cast<QLineEdit*>(form.Window().FieldWidget(21));
+  const auto* placement = qobject_cast<QLineEdit*>(form.Window().FieldWidget(velmora::FieldAt(21)));
   // The copy has one "\n" per row where the field has CR LF. (No FieldText here: its copy of the
   // whole table would count in the peak memory, and the user never pays for it.)
   const qsizetype expectedLength = static_cast<qsizetype>(rows) * 16;

@@ -13,11 +13,11 @@ void Calculator::Form_Load() {
   FillDefaults(fields_);
 }
 
-void Calculator::Command1_Click(const RowsPlanned& onRowsPlanned) {
+void Calculator::Command1_Click(const TableWatch& table) {
   try {
     values_.ProfileText = std::string();
     RunGeometryThroughConjugateAxis(fields_, values_);
-    BuildProfileTable(fields_, values_, onRowsPlanned);
+    BuildProfileTable(fields_, values_, table);
     RunFeedPlacement(fields_, values_);
   } catch (const CalcError&) {
     // The calculation ends silently at its first failing step; nothing is undone.

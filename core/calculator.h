@@ -19,9 +19,9 @@ class Calculator {
   void Form_Load();
   // Calculate: the geometry, the profile table, the two placement distances. Stops silently at
   // the first failing step, keeping what it has written. Running out of memory (std::bad_alloc)
-  // is such a step: the fields keep their texts, and the partial table is let go. A window that
-  // wants to prepare for a long table is told its row count before the first row.
-  void Command1_Click(const RowsPlanned& onRowsPlanned = {});
+  // is such a step: the fields keep their texts, and the partial table is let go. The window is
+  // told of the table as it is made, and may refuse it (TableWatch).
+  void Command1_Click(const TableWatch& table = {});
   // Clear: all 21 fields empty; the form-level values stay.
   void Command3_Click();
   // The focus left the sub-reflector diameter: STOP becomes half of it.

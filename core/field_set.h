@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -39,11 +40,12 @@ enum class FieldId : int {
 
 inline constexpr int kFieldCount = 21;
 
-// Field number 1..21 for tables and loops.
+// Field number 1..21 for tables and loops, and back: a number of no field is refused.
 constexpr int FieldNumber(FieldId id) {
   return static_cast<int>(id);
 }
 constexpr FieldId FieldAt(int number) {
+  if (number < 1 || number > kFieldCount) throw std::out_of_range("no field has that number");
   return static_cast<FieldId>(number);
 }
 
@@ -83,7 +85,7 @@ class FieldSet {
   struct Slot {
     std::string text;
     mutable std::optional<double> number;  // ToNumber(text), once asked for
-    bool changed = false;                   // written by the calculator, not yet shown
+    bool changed = false;                  // written by the calculator, not yet shown
   };
   [[nodiscard]] const Slot& slot(FieldId id) const {
     return slots_[static_cast<std::size_t>(FieldNumber(id) - 1)];

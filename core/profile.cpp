@@ -27,7 +27,7 @@ constexpr std::size_t kRowLength = 2 * kCellWidth + kCellSeparator.size() + kRow
 
 }  // namespace
 
-void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& planned) {
+void BuildProfileTable(FieldSet& fields, FormValues& values, const TableWatch& watch) {
   using enum FieldId;
 
   // The ordinate at radius 0, by the row formula itself; it equals |a|. A b^2 of 0 fails here.
@@ -44,7 +44,7 @@ void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& 
   // program or exhaust memory; such a table is refused before its first row.
   const auto rows = CountLoopPasses(bounds, kMaxProfileRows);
   if (!rows) throw CalcError();
-  if (planned) planned(*rows);
+  if (watch.rowsPlanned) watch.rowsPlanned(*rows);
 
   std::string& table = values.ProfileText.emplace();
   table.reserve(*rows * kRowLength);
@@ -79,6 +79,7 @@ void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& 
     throw;
   }
   keepLastRow();
+  if (watch.accept && !watch.accept(table)) throw CalcError();
   fields.Write(Text15, table);
 }
 

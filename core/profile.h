@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string_view>
 
 #include "field_set.h"
 #include "form_values.h"
@@ -15,12 +16,17 @@ namespace velmora {
 // A profile table of more rows than this is refused: the calculation ends as at a failing step.
 inline constexpr std::size_t kMaxProfileRows = 1'000'000;
 
-// Told the row count of a table once it is planned, before its first row is built, so that the
-// window can prepare for a long one.
-using RowsPlanned = std::function<void(std::size_t rows)>;
+// What the window is told while a table is made. `rowsPlanned`: the row count, before the first
+// row is built, so that it can prepare for a long table. `accept`: the whole table, before it
+// replaces Text15; a window that cannot show it (no memory left for its index) refuses it, and
+// the calculation ends there as at a failing step, Text15 and the results after it unchanged.
+struct TableWatch {
+  std::function<void(std::size_t rows)> rowsPlanned;
+  std::function<bool(std::string_view table)> accept;
+};
 
 // Builds the table into a ProfileText of its own making (it starts empty whatever it held) and
 // writes it to Text15.
-void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& planned = {});
+void BuildProfileTable(FieldSet& fields, FormValues& values, const TableWatch& watch = {});
 
 }  // namespace velmora

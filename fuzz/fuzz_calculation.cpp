@@ -198,10 +198,10 @@ std::vector<Write> Calculate(Calculator& calc, Recorder& recorder) {
   std::optional<std::size_t> planned;
   recorder.writes.clear();
   try {
-    calc.Command1_Click([&planned](std::size_t rows) {
+    calc.Command1_Click({.rowsPlanned = [&planned](std::size_t rows) {
       Require(!planned, "the table announced its rows twice");
       planned = rows;
-    });
+    }});
   } catch (...) {
     Fail("an exception escaped Command1_Click", {});
   }

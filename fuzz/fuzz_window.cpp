@@ -94,7 +94,7 @@ QString Shown(int field, const std::string& text) {
 void CheckEveryField(Shell& form) {
   for (int n = 1; n <= velmora::kFieldCount; ++n) {
     const std::string& text = form.Core().Fields().Text(velmora::FieldAt(n));
-    const QString shown = form.Window().FieldText(n);
+    const QString shown = form.Window().FieldText(velmora::FieldAt(n));
     Require(shown == Shown(n, text), "a widget shows another text than its field holds",
             shown.toStdString());
     // Only a typed input or range field may hold a text with these letters.
@@ -142,7 +142,8 @@ void Step(Shell& form, Input& in) {
       break;
     }
     case 3: {
-      QWidget* field = form.Window().FieldWidget(in.Byte() % velmora::kFieldCount + 1);
+      QWidget* field =
+          form.Window().FieldWidget(velmora::FieldAt(in.Byte() % velmora::kFieldCount + 1));
       QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
       break;
     }

@@ -8,7 +8,6 @@
 #include <QTranslator>
 
 #include "display_start.h"
-#include "field_binding.h"
 #include "fonts.h"
 #include "qt_text.h"
 
@@ -49,31 +48,26 @@ QIcon ApplicationIcon() {
 }
 
 Shell::Shell(double dotsPerInch) : window_(std::make_unique<MainWindow>(dotsPerInch)) {
-  new FieldBinding(calculator_.Fields(), *window_);  // owned by the window
   connect(window_.get(), &MainWindow::commandRaised, this, &Shell::OnCommand);
-}
-
-Shell::~Shell() {
-  calculator_.Fields().SetObserver({});
+  // A field refuses in its widget what it would not keep, so the edit arrives whole.
+  connect(window_.get(), &MainWindow::fieldEdited, this,
+          [this](FieldId field, const QString& text) {
+            calculator_.Fields().StoreUserText(field, text.toStdString());
+          });
 }
 
 void Shell::Load() {
   calculator_.Form_Load();
+  ShowWrittenFields();
   window_->show();
-  window_->FieldWidget(1)->setFocus(Qt::OtherFocusReason);
+  window_->FieldWidget(FieldId::Text1)->setFocus(Qt::OtherFocusReason);
 }
 
 void Shell::OnCommand(Command command) {
   switch (command) {
-    case Command::Calculate: {
-      bool large = false;
-      calculator_.Command1_Click([&large](std::size_t rows) {
-        large = rows >= kWaitCursorRows;
-        if (large) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-      });
-      if (large) QGuiApplication::restoreOverrideCursor();
-      break;
-    }
+    case Command::Calculate:
+      Calculate();
+      return;
     case Command::Clear:
       calculator_.Command3_Click();
       break;
@@ -84,9 +78,46 @@ void Shell::OnCommand(Command command) {
       // No question and nothing to save: the window goes and the event loop ends.
       window_->hide();
       QCoreApplication::exit(0);
-      break;
+      return;
     case Command::None:
-      break;
+      return;
+  }
+  ShowWrittenFields();
+}
+
+void Shell::Calculate() {
+  bool large = false;
+  std::optional<std::pair<FieldId, TextIndex>> indexed;
+  calculator_.Command1_Click({
+      .rowsPlanned =
+          [&large](std::size_t rows) {
+            large = rows >= kWaitCursorRows;
+            if (large) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+          },
+      // The table's index is made before the table replaces the old one: without memory for it,
+      // the calculation ends there and the old table stays shown, whole.
+      .accept =
+          [this, &indexed](std::string_view table) {
+            std::optional<TextIndex> index = window_->IndexFor(FieldId::Text15, table);
+            if (index) indexed.emplace(FieldId::Text15, std::move(*index));
+            return index.has_value();
+          },
+  });
+  ShowWrittenFields(std::move(indexed));
+  if (large) QGuiApplication::restoreOverrideCursor();
+}
+
+void Shell::ShowWrittenFields(std::optional<std::pair<FieldId, TextIndex>> indexed) {
+  // No handler yields to the event loop, so nothing is painted between a field's write and this.
+  FieldSet& fields = calculator_.Fields();
+  for (int n = 1; n <= kFieldCount; ++n) {
+    const FieldId field = FieldAt(n);
+    if (!fields.TakeChange(field)) continue;
+    if (indexed && indexed->first == field) {
+      window_->ShowIndexed(field, fields.Text(field), std::move(indexed->second));
+    } else {
+      window_->ShowField(field, fields.Text(field));
+    }
   }
 }
 

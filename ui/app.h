@@ -5,6 +5,8 @@
 
 #include <QObject>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "calculator.h"
 #include "main_window.h"
@@ -27,12 +29,13 @@ QIcon ApplicationIcon();
 // Tables with at least this many rows show a wait cursor while they are built.
 inline constexpr std::size_t kWaitCursorRows = 10'000;
 
-// The shell around the window Form1: it owns the window and the calculator behind it, keeps the
-// window's fields and the field set one, and runs the handler of each wired event.
+// The shell around the window Form1: it owns the window and the calculator behind it, runs the
+// handler of each wired event, and keeps the window's fields and the field set one: the user's
+// edits go into the field set as they happen, and once a handler returns, every field it wrote is
+// shown.
 class Shell : public QObject {
  public:
   explicit Shell(double dotsPerInch = 0.0);
-  ~Shell() override;
 
   // Load: the defaults fill every field before the window is first shown; then the window opens
   // with the focus in Text1.
@@ -43,6 +46,9 @@ class Shell : public QObject {
 
  private:
   void OnCommand(Command command);
+  void Calculate();
+  // Shows each field the last handler wrote; a table indexed ahead is shown with its index.
+  void ShowWrittenFields(std::optional<std::pair<FieldId, TextIndex>> indexed = std::nullopt);
 
   Calculator calculator_;
   std::unique_ptr<MainWindow> window_;

@@ -66,7 +66,7 @@ struct ElementEntry {
   std::optional<Rgb> background;  // nothing: the system's colour for the kind of element
   std::optional<Rgb> foreground;
   int tabIndex;
-  int field = 0;  // 1..kFieldCount for Text1..Text21
+  std::optional<FieldId> field = std::nullopt;  // the field set's field a Field element shows
   Command command = Command::None;
   std::string_view caption = {};     // a field: the name of the caption that names it
   std::string_view spokenName = {};  // a field whose caption alone says too little when read aloud

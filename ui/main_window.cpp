@@ -122,17 +122,18 @@ QWidget* MainWindow::MakeElement(const ElementEntry& entry) {
 }
 
 QWidget* MainWindow::MakeField(const ElementEntry& entry) {
-  const int field = entry.field;
+  const FieldId field = entry.field.value();
+  QWidget*& slot = fields_[static_cast<std::size_t>(FieldNumber(field) - 1)];
   if (entry.multiLine) {
     // The profile table: read-only, the user selects and copies it but cannot type into it.
     auto* table = new ProfileView(this);
     ApplyColors(table, entry, QPalette::Base, QPalette::Text);
-    fields_[static_cast<std::size_t>(field)] = table;
+    slot = table;
     return table;
   }
   // Text8 to Text14 refuse what would go beyond their limit, counted as the field set counts (in
   // UTF-16 units, as QString does); the others take any length typed or pasted.
-  auto* edit = new LineField(FieldLimit(FieldAt(field)), this);
+  auto* edit = new LineField(FieldLimit(field), this);
   edit->setStyle(thinFrame_);
   edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   // QLineEdit keeps a margin of its own inside the frame; the legacy boxes had one pixel.
@@ -150,7 +151,7 @@ QWidget* MainWindow::MakeField(const ElementEntry& entry) {
     edit->setProperty(kLostFocusProperty, QVariant::fromValue(entry.onLostFocus));
     edit->installEventFilter(this);
   }
-  fields_[static_cast<std::size_t>(field)] = edit;
+  slot = edit;
   return edit;
 }
 
@@ -173,8 +174,8 @@ QWidget* MainWindow::Element(std::string_view name) const {
   return nullptr;
 }
 
-QWidget* MainWindow::FieldWidget(int field) const {
-  return field >= 1 && field <= kFieldCount ? fields_[static_cast<std::size_t>(field)] : nullptr;
+QWidget* MainWindow::FieldWidget(FieldId field) const {
+  return fields_[static_cast<std::size_t>(FieldNumber(field) - 1)];
 }
 
 QPushButton* MainWindow::Button(Command command) const {
@@ -188,23 +189,34 @@ QPushButton* MainWindow::Button(Command command) const {
 
 // Not const, though it writes only through the field widgets: showing a text changes the window.
 // NOLINTNEXTLINE(readability-make-member-function-const)
-void MainWindow::ShowFieldText(int field, const QString& text) {
+void MainWindow::ShowField(FieldId field, const std::string& text) {
   QWidget* widget = FieldWidget(field);
   if (auto* table = qobject_cast<ProfileView*>(widget)) {
-    // The field binding shows the field set's own text in place (ProfileView::ShowSource); a text
-    // handed over here becomes the view's own, or nothing when memory runs out.
-    try {
-      table->ShowText(text.toStdString());
-    } catch (const std::bad_alloc&) {
-      table->ShowText({});
-    }
+    table->ShowSource(&text);  // nothing shown when memory for its index runs out
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    edit->setText(text);
+    edit->setText(QString::fromStdString(text));
     edit->setCursorPosition(0);
   }
 }
 
-QString MainWindow::FieldText(int field) const {
+std::optional<TextIndex> MainWindow::IndexFor(FieldId field, std::string_view text) const {
+  auto* table = qobject_cast<ProfileView*>(FieldWidget(field));
+  if (table == nullptr) return std::nullopt;
+  try {
+    return TextIndex(text, table->Layout());
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  }
+}
+
+// NOLINTNEXTLINE(readability-make-member-function-const)
+void MainWindow::ShowIndexed(FieldId field, const std::string& text, TextIndex index) noexcept {
+  if (auto* table = qobject_cast<ProfileView*>(FieldWidget(field))) {
+    table->Adopt(&text, std::move(index));
+  }
+}
+
+QString MainWindow::FieldText(FieldId field) const {
   QWidget* widget = FieldWidget(field);
   if (auto* table = qobject_cast<ProfileView*>(widget)) return table->Text();
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();

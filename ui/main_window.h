@@ -5,10 +5,13 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "form_layout.h"
+#include "text_index.h"
 
 class QLineEdit;
 class QPushButton;
@@ -28,20 +31,26 @@ class MainWindow : public QWidget {
 
   // The element of that name (Text1, Label21, Command1, ...), or nullptr.
   [[nodiscard]] QWidget* Element(std::string_view name) const;
-  [[nodiscard]] QWidget* FieldWidget(int field) const;
+  [[nodiscard]] QWidget* FieldWidget(FieldId field) const;
   [[nodiscard]] QPushButton* Button(Command command) const;
 
-  // Shows a text written by the program: a single-line field shows its beginning, as a text box
-  // does when its text is set, and the profile table shows its first rows.
-  void ShowFieldText(int field, const QString& text);
+  // Shows a field's text as the program wrote it: a single-line field shows its beginning, as a
+  // text box does when its text is set; the table shows its first rows and reads `text` in place,
+  // so the string must stay alive and unchanged until the field is shown anew.
+  void ShowField(FieldId field, const std::string& text);
+  // The index a multi-line field needs to show `text`, or nothing when memory for it cannot be
+  // had: made before the text replaces the field's, so that the old text stays shown then.
+  [[nodiscard]] std::optional<TextIndex> IndexFor(FieldId field, std::string_view text) const;
+  // Shows a multi-line field's text with the index made for it (or for an equal copy of it).
+  void ShowIndexed(FieldId field, const std::string& text, TextIndex index) noexcept;
   // What the field shows, as the user sees it (the table's lines joined by "\n").
-  [[nodiscard]] QString FieldText(int field) const;
+  [[nodiscard]] QString FieldText(FieldId field) const;
 
  signals:
   // A button was clicked, or a field that runs a command lost the focus to another control.
   void commandRaised(velmora::ui::Command command);
   // The user changed a field's text (typing, pasting, cutting, undo).
-  void fieldEdited(int field, const QString& text);
+  void fieldEdited(velmora::FieldId field, const QString& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,7 +65,7 @@ class MainWindow : public QWidget {
   double dotsPerInch_;
   QStyle* thinFrame_;  // the frame of every single-line field; owned by the window
   std::vector<std::pair<std::string_view, QWidget*>> elements_;
-  std::array<QWidget*, kFieldCount + 1> fields_{};  // by field number, 1..kFieldCount
+  std::array<QWidget*, kFieldCount> fields_{};  // by field number less one
 };
 
 }  // namespace velmora::ui

@@ -91,6 +91,7 @@ bool ProfileView::ShowText(std::string text) {
 }
 
 void ProfileView::Adopt(const std::string* source, TextIndex index) noexcept {
+  if (source != nullptr) index.Rebind(*source);
   if (source != &owned_) std::string().swap(owned_);
   source_ = source != nullptr ? source : &owned_;
   index_ = source != nullptr ? std::move(index) : TextIndex();

@@ -42,7 +42,8 @@ class ProfileView : public QAbstractScrollArea {
   bool ShowText(std::string text);
 
   // The layout the view's rows are made for now; an index built for it elsewhere, from a
-  // string_view of *source (TextIndex's constructor, which may throw), is then shown by Adopt,
+  // string_view of *source or of an equal copy of it (TextIndex's constructor, which may throw), is
+  // then shown by Adopt,
   // which cannot fail. So an owner can build the index first and keep the old text shown when
   // memory runs out. A null source shows nothing.
   [[nodiscard]] TextLayout Layout() const { return {widths_, wrapWidth_}; }

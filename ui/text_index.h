@@ -82,6 +82,9 @@ class TextIndex {
   ~TextIndex() = default;
 
   [[nodiscard]] std::string_view Text() const { return text_; }
+  // The index over another copy of the very text it was built from (the text was copied or moved
+  // since): only where the text lies changes, every offset holds.
+  void Rebind(std::string_view sameText) noexcept { text_ = sameText; }
   [[nodiscard]] const TextLayout& Layout() const { return layout_; }
 
   [[nodiscard]] std::size_t LineCount() const { return lineStarts_.size() + 1; }

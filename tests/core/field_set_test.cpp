@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,13 @@ TEST(field_set, a_write_is_marked_once_and_a_users_text_never) {
   EXPECT_TRUE(fields.TakeChange(Text5));
   EXPECT_FALSE(fields.TakeChange(Text5));
   EXPECT_FALSE(fields.TakeChange(Text1));
+}
+
+TEST(field_set, only_the_numbers_1_to_21_are_fields) {
+  EXPECT_EQ(FieldAt(1), Text1);
+  EXPECT_EQ(FieldAt(21), Text21);
+  EXPECT_THROW((void)FieldAt(0), std::out_of_range);
+  EXPECT_THROW((void)FieldAt(22), std::out_of_range);
 }
 
 TEST(field_set, number_follows_every_change_of_the_text) {

@@ -24,7 +24,9 @@ class HostileInputTest : public QObject {
  private:
   std::unique_ptr<Shell> form_;
 
-  QLineEdit* LineField(int n) { return qobject_cast<QLineEdit*>(form_->Window().FieldWidget(n)); }
+  QLineEdit* LineField(int n) {
+    return qobject_cast<QLineEdit*>(form_->Window().FieldWidget(velmora::FieldAt(n)));
+  }
 
   // Replaces a field's text as the user would: select all, paste from the clipboard.
   void Paste(int n, const QString& text) {
@@ -40,7 +42,7 @@ class HostileInputTest : public QObject {
   void ExpectNoInfinityOrNaN() {
     for (int n = 5; n <= 21; ++n) {
       if (n >= 17 && n <= 19) continue;  // typed range fields
-      const QString text = form_->Window().FieldText(n).toLower();
+      const QString text = form_->Window().FieldText(velmora::FieldAt(n)).toLower();
       QVERIFY2(!text.contains("inf") && !text.contains("nan"), qPrintable(text.left(40)));
     }
   }
@@ -50,7 +52,8 @@ class HostileInputTest : public QObject {
     clock.start();
     Click(Command::Clear);
     QVERIFY(clock.elapsed() < 1000);
-    for (int n = 1; n <= 21; ++n) QCOMPARE(form_->Window().FieldText(n), QString());
+    for (int n = 1; n <= 21; ++n)
+      QCOMPARE(form_->Window().FieldText(velmora::FieldAt(n)), QString());
   }
 
  private slots:
@@ -139,7 +142,7 @@ class HostileInputTest : public QObject {
     QCOMPARE(LineField(field)->text(), held);
     QCOMPARE(form_->Core().Fields().Text(FieldAt(field)), held.toStdString());
     Click(Command::Calculate);
-    QCOMPARE(!form_->Window().FieldText(21).isEmpty(), completes);
+    QCOMPARE(!form_->Window().FieldText(velmora::FieldAt(21)).isEmpty(), completes);
     if (!focalLength.isEmpty()) QCOMPARE(LineField(5)->text(), focalLength);
     ExpectNoInfinityOrNaN();
     // Typed over and undone: a short text comes back, a long one was let go with its history.
@@ -195,7 +198,7 @@ class HostileInputTest : public QObject {
     QTest::keyClicks(diameter, typed);
     QTest::keyClick(diameter, Qt::Key_Tab);
     QCOMPARE(LineField(18)->text(), stop);
-    QCOMPARE(QApplication::focusWidget(), form_->Window().FieldWidget(4));
+    QCOMPARE(QApplication::focusWidget(), form_->Window().FieldWidget(velmora::FieldAt(4)));
     Click(Command::Calculate);
     QCOMPARE(LineField(5)->text(), QStringLiteral("159.951"));  // steps 1..3 complete
     QCOMPARE(LineField(7)->text(), radiationAngle);             // step 4 reads the diameter

@@ -432,7 +432,7 @@ class LayoutTest : public QObject {
     MainWindow window(dpi);
     window.show();
     for (int n = 1; n <= 21; ++n) {
-      auto* edit = qobject_cast<QLineEdit*>(window.FieldWidget(n));
+      auto* edit = qobject_cast<QLineEdit*>(window.FieldWidget(velmora::FieldAt(n)));
       if (edit == nullptr) continue;  // the profile table
       const QString name = edit->objectName();
       if (edit->maxLength() > 10) {

@@ -23,7 +23,7 @@ using velmora::FieldAt;
 namespace {
 
 QLineEdit* LineField(Shell& form, int n) {
-  return qobject_cast<QLineEdit*>(form.Window().FieldWidget(n));
+  return qobject_cast<QLineEdit*>(form.Window().FieldWidget(velmora::FieldAt(n)));
 }
 
 }  // namespace
@@ -49,23 +49,30 @@ class MainWindowTest : public QObject {
     MainWindow window(96.0);
     const QColor lightYellow(255, 255, 192);
     for (int n : {1, 2, 3, 4, 17, 18, 19}) {
-      QCOMPARE(window.FieldWidget(n)->palette().color(QPalette::Base), lightYellow);
+      QCOMPARE(window.FieldWidget(velmora::FieldAt(n))->palette().color(QPalette::Base),
+               lightYellow);
     }
     for (int n : {5, 6, 7, 8, 14, 15, 16, 20, 21}) {
-      QVERIFY(window.FieldWidget(n)->palette().color(QPalette::Base) != lightYellow);
+      QVERIFY(window.FieldWidget(velmora::FieldAt(n))->palette().color(QPalette::Base) !=
+              lightYellow);
     }
-    QCOMPARE(window.FieldWidget(20)->palette().color(QPalette::Text), QColor(0, 0, 192));
-    QCOMPARE(window.FieldWidget(21)->palette().color(QPalette::Text), QColor(0, 0, 192));
-    QCOMPARE(window.FieldWidget(15)->palette().color(QPalette::Text), QColor(0, 0, 128));
-    QCOMPARE(window.FieldWidget(5)->palette().color(QPalette::Text), QColor(0, 0, 0));
+    QCOMPARE(window.FieldWidget(velmora::FieldAt(20))->palette().color(QPalette::Text),
+             QColor(0, 0, 192));
+    QCOMPARE(window.FieldWidget(velmora::FieldAt(21))->palette().color(QPalette::Text),
+             QColor(0, 0, 192));
+    QCOMPARE(window.FieldWidget(velmora::FieldAt(15))->palette().color(QPalette::Text),
+             QColor(0, 0, 128));
+    QCOMPARE(window.FieldWidget(velmora::FieldAt(5))->palette().color(QPalette::Text),
+             QColor(0, 0, 0));
     for (int n = 8; n <= 14; ++n) {
-      QCOMPARE(window.FieldWidget(n)->palette().color(QPalette::Text), QColor(128, 128, 128));
+      QCOMPARE(window.FieldWidget(velmora::FieldAt(n))->palette().color(QPalette::Text),
+               QColor(128, 128, 128));
       const auto label = "Label" + std::to_string(n);
       QCOMPARE(window.Element(label)->palette().color(QPalette::WindowText), QColor(128, 128, 128));
     }
     QCOMPARE(window.Element("Label1")->palette().color(QPalette::Window), QColor(255, 255, 255));
     QVERIFY(window.Element("Label1")->autoFillBackground());
-    auto* table = qobject_cast<ProfileView*>(window.FieldWidget(15));
+    auto* table = qobject_cast<ProfileView*>(window.FieldWidget(velmora::FieldAt(15)));
     QVERIFY(table != nullptr);
     QCOMPARE(table->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(table->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -87,7 +94,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(LineField(form, 2)->text(), QStringLiteral("0.4323"));
     QCOMPARE(LineField(form, 18)->text(), QStringLiteral("35"));
     QCOMPARE(LineField(form, 5)->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), form.Window().FieldWidget(1));
+    QCOMPARE(QApplication::focusWidget(), form.Window().FieldWidget(velmora::FieldAt(1)));
   }
 
   void tabCyclesInTabIndexOrder() {
@@ -133,12 +140,12 @@ class MainWindowTest : public QObject {
     // The STOP rule runs completely before the calculation builds the table.
     QStringList order;
     connect(LineField(form, 18), &QLineEdit::textChanged, this, [&order] { order << "STOP"; });
-    auto* tableWidget = qobject_cast<ProfileView*>(form.Window().FieldWidget(15));
+    auto* tableWidget = qobject_cast<ProfileView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
     connect(tableWidget, &ProfileView::textChanged, this, [&order] { order << "table"; });
     Click(Command::Calculate);
     QCOMPARE(order, (QStringList{"STOP", "table"}));
     QCOMPARE(LineField(form, 18)->text(), QStringLiteral("37.5"));
-    const QString table = form.Window().FieldText(15);
+    const QString table = form.Window().FieldText(velmora::FieldAt(15));
     QCOMPARE(table.count('\n'), 38);  // radii 0 to 37, up to the new STOP
     QVERIFY(table.section('\n', -2, -2).startsWith(QStringLiteral("  37.00 ")));
     QCOMPARE(form.Core().Fields().Text(velmora::FieldId::Text15).size(), 38U * 17U);
@@ -157,14 +164,14 @@ class MainWindowTest : public QObject {
       // A field wider than its box shows the beginning of its text.
       QCOMPARE(LineField(form, field)->cursorPosition(), 0);
     }
-    const QString table = form.Window().FieldText(15);
+    const QString table = form.Window().FieldText(velmora::FieldAt(15));
     QCOMPARE(table.count('\n'), 36);
     QVERIFY(table.startsWith(QStringLiteral("   0.00   0.000\n   1.00   0.004\n")));
     // The field set keeps the rows exactly as the calculation wrote them.
     QCOMPARE(form.Core().Fields().Text(velmora::FieldId::Text15).size(), 612U);
     // Reading a field returns exactly what the window shows.
     for (int n = 1; n <= 21; ++n) {
-      QString shownText = form.Window().FieldText(n);
+      QString shownText = form.Window().FieldText(velmora::FieldAt(n));
       if (n == 15) shownText.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
       QCOMPARE(shownText.toStdString(), form.Core().Fields().Text(FieldAt(n)));
     }
@@ -174,25 +181,26 @@ class MainWindowTest : public QObject {
     Shell& form = Started();
     Click(Command::Calculate);
     Click(Command::Clear);
-    for (int n = 1; n <= 21; ++n) QCOMPARE(form.Window().FieldText(n), QString());
+    for (int n = 1; n <= 21; ++n) QCOMPARE(form.Window().FieldText(velmora::FieldAt(n)), QString());
   }
 
   void typingIntoTheTableChangesNothing() {
     Shell& form = Started();
     Click(Command::Calculate);
     const std::string table = form.Core().Fields().Text(velmora::FieldId::Text15);
-    auto* view = qobject_cast<ProfileView*>(form.Window().FieldWidget(15));
+    auto* view = qobject_cast<ProfileView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
     view->setFocus();
     QTest::keyClicks(view, "a");
     QTest::keyClick(view, Qt::Key_Return);
     QTest::keyClicks(view, "b");
     QCOMPARE(form.Core().Fields().Text(velmora::FieldId::Text15), table);
-    QCOMPARE(form.Window().FieldText(15).toStdString().size() + 36U, table.size());
+    QCOMPARE(form.Window().FieldText(velmora::FieldAt(15)).toStdString().size() + 36U,
+             table.size());
   }
 
   void largeTableRunsUnderAWaitCursor() {
     Shell& form = Started();
-    auto* table = qobject_cast<ProfileView*>(form.Window().FieldWidget(15));
+    auto* table = qobject_cast<ProfileView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
     bool waitCursorShown = false;
     connect(table, &ProfileView::textChanged, this, [&waitCursorShown] {
       const QCursor* cursor = QGuiApplication::overrideCursor();
