@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
 
@@ -57,12 +58,17 @@ QValidator::State SingleLineValidator::validate(QString& input, int& position) c
 LineField::LineField(std::optional<std::size_t> limit, QWidget* parent) : QLineEdit(parent) {
   setMaxLength(limit ? static_cast<int>(*limit) : std::numeric_limits<int>::max());
   setValidator(new SingleLineValidator(this));
+  // The history is let go once the edit has ended, not from within Qt's handling of it.
+  forget_ = new QTimer(this);
+  forget_->setSingleShot(true);
+  forget_->setInterval(0);
+  connect(forget_, &QTimer::timeout, this, &LineField::ForgetHistory);
   // textEdited comes before textChanged: the length before the edit is still the one held.
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
     // One typed character adds one step to the history, whatever the length; anything else on a
     // long text (a paste, a selection typed over or cut, a word erased) may add a million.
     if (!typingOneCharacter_ && std::max(heldLength_, text.size()) > kUndoKeptLength) {
-      QMetaObject::invokeMethod(this, &LineField::ForgetHistory, Qt::QueuedConnection);
+      forget_->start();
     }
   });
   connect(this, &QLineEdit::textChanged, this,

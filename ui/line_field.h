@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 #include <QValidator>
+
+class QTimer;
 #include <cstddef>
 #include <optional>
 
@@ -34,7 +36,8 @@ class LineField : public QLineEdit {
  private:
   void ForgetHistory();
 
-  qsizetype heldLength_ = 0;         // as before the edit being handled
+  QTimer* forget_ = nullptr;  // lets go of the history once an edit has ended; owned by the field
+  qsizetype heldLength_ = 0;  // as before the edit being handled
   bool typingOneCharacter_ = false;  // the edit being handled adds or erases one character
 };
 
