@@ -25,31 +25,20 @@ constexpr std::string_view kCellSeparator = " ";
 constexpr std::string_view kRowEnd = "\r\n";
 constexpr std::size_t kRowLength = 2 * kCellWidth + kCellSeparator.size() + kRowEnd.size();
 
-}  // namespace
-
-void BuildProfileTable(FieldSet& fields, FormValues& values, const TableWatch& watch) {
+// The ordinate at radius 0, by the row formula itself; it equals |a|. A b^2 of 0 fails here.
+double VertexOrdinateOf(const FieldSet& fields) {
   using enum FieldId;
+  const double p = Square(0.0);
+  const double q = Add(Div(p, fields.Number(Text14)), 1.0);
+  return Sqrt(Mul(Mul(fields.Number(Text13), fields.Number(Text13)), q));
+}
 
-  // The ordinate at radius 0, by the row formula itself; it equals |a|. A b^2 of 0 fails here.
-  const double vertexOrdinate = [&fields] {
-    const double p = Square(0.0);
-    const double q = Add(Div(p, fields.Number(Text14)), 1.0);
-    return Sqrt(Mul(Mul(fields.Number(Text13), fields.Number(Text13)), q));
-  }();
-  values.VertexOrdinate = vertexOrdinate;
-
-  const LoopBounds bounds =
-      ReadLoopBounds(fields.Text(Text17), fields.Text(Text18), fields.Text(Text19));
-  // A STEP of 0, one too small to move the radius, or a range of too many rows would hang the
-  // program or exhaust memory; such a table is refused before its first row.
-  const auto rows = CountLoopPasses(bounds, kMaxProfileRows);
-  if (!rows) throw CalcError();
-  if (watch.rowsPlanned) watch.rowsPlanned(*rows);
-
-  std::string& table = values.ProfileText.emplace();
-  table.reserve(*rows * kRowLength);
-  // The row's texts are made in place; the form-level texts and cells take those of the last row
-  // built, once the loop ends or fails, as they would hold had each row set them.
+// Appends one row a radius to `table`. The row's texts are made in place; the form-level texts
+// and cells take those of the last row built, once the loop ends or fails, as they would hold had
+// each row set them.
+void AppendRows(const FieldSet& fields, FormValues& values, const LoopBounds& bounds,
+                double vertexOrdinate, std::string& table) {
+  using enum FieldId;
   std::string radiusText;
   std::string depthText;
   const auto keepLastRow = [&] {
@@ -79,6 +68,25 @@ void BuildProfileTable(FieldSet& fields, FormValues& values, const TableWatch& w
     throw;
   }
   keepLastRow();
+}
+
+}  // namespace
+
+void BuildProfileTable(FieldSet& fields, FormValues& values, const TableWatch& watch) {
+  using enum FieldId;
+  values.VertexOrdinate = VertexOrdinateOf(fields);
+
+  const LoopBounds bounds =
+      ReadLoopBounds(fields.Text(Text17), fields.Text(Text18), fields.Text(Text19));
+  // A STEP of 0, one too small to move the radius, or a range of too many rows would hang the
+  // program or exhaust memory; such a table is refused before its first row.
+  const auto rows = CountLoopPasses(bounds, kMaxProfileRows);
+  if (!rows) throw CalcError();
+  if (watch.rowsPlanned) watch.rowsPlanned(*rows);
+
+  std::string& table = values.ProfileText.emplace();
+  table.reserve(*rows * kRowLength);
+  AppendRows(fields, values, bounds, *values.VertexOrdinate, table);
   if (watch.accept && !watch.accept(table)) throw CalcError();
   fields.Write(Text15, table);
 }
