@@ -1,22 +1,36 @@
 #!/usr/bin/env bash
 # Starts the real program in a virtual X display at 96 dpi, waits for its window, and checks a
 # few pixels that only a correct window has: a light-yellow input field, a blue placement result
-# after a click on Calculate, a dark pixel on a line of the sketch. Then Exit must end the process.
-#   real_window_test.sh PATH/TO/velmora
+# after a click on Calculate, a dark pixel on a line of the sketch; the worked example's figures
+# read back through the clipboard. Then Exit must end the process.
+#   real_window_test.sh PATH/TO/velmora     (PATH/TO/velmora.exe: the Windows program, under Wine)
 set -euo pipefail
 program=${1:?usage: real_window_test.sh PATH/TO/velmora}
 work=$(mktemp -d)
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
 app=""
 virtual_display_pid=""
-cleanup() { stop_process "$app"; stop_process "$virtual_display_pid"; rm -rf "$work"; }
+wine=""  # the Windows program runs under Wine
+cleanup() {
+  stop_process "$app"
+  [ -z "$wine" ] || end_wine_prefix
+  stop_process "$virtual_display_pid"
+  rm -rf "$work"
+}
 trap cleanup EXIT
 
 start_virtual_display "$work" || { echo "FAIL: no virtual X display could be started"; exit 1; }
 echo "virtual display $DISPLAY"
 export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
+if [[ $program == *.exe ]]; then
+  # A fresh Windows of its own, on this display: Wine's clipboard lives with its first window.
+  wine=wine
+  source "$(dirname "$0")/../../scripts/windows/wine-prefix.sh"
+  unset QT_QPA_PLATFORM
+  new_wine_prefix "$work/wine"
+fi
 
-"$program" & app=$!
+$wine "$program" & app=$!
 if ! wait_for_window "$app"; then
   echo "FAIL: no window appeared"
   kill -0 "$virtual_display_pid" 2>/dev/null || echo "(the virtual display had ended)"
@@ -40,7 +54,9 @@ check() { if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1 (got $2, w
 title="カセグレン副反射鏡 計算プログラム"
 check "_NET_WM_NAME" "$(xprop -id "$window" _NET_WM_NAME | sed -n 's/^[^=]*= "\(.*\)"$/\1/p')" "$title"
 check "WM_NAME" "$(xprop -id "$window" WM_NAME | sed -n 's/^[^=]*= "\(.*\)"$/\1/p')" "$title"
-check "application name" "$(xprop -id "$window" WM_CLASS | sed -n 's/^[^=]*= "\([^"]*\)".*$/\1/p')" "velmora"
+# Wine names a Windows program's windows after its file.
+check "application name" "$(xprop -id "$window" WM_CLASS | sed -n 's/^[^=]*= "\([^"]*\)".*$/\1/p')" \
+  "velmora${wine:+.exe}"
 
 import -window root "$work/start.png"
 # Right end of Text1 (twips 600..1572 x 480..744): light yellow, clear of the digits.
@@ -56,6 +72,25 @@ import -window root "$work/calculated.png"
 blue=$(count "$work/calculated.png" 160 208 65 18 '#0000C0')  # Text20 "37.93"
 if [ "$blue" -gt 5 ]; then echo "ok: blue result after Calculate ($blue pixels)"; else
   echo "FAIL: no blue result after Calculate"; fail=1; fi
+
+# ---- The worked example's figures, copied out of the fields as a user would and received by
+# another program (xclip): the fields' centres, the table's 36 rows.
+copy_out() {  # x y: the whole text of the field there
+  xdotool mousemove --window "$window" "$1" "$2" click 1
+  xdotool key ctrl+a ctrl+c
+  sleep 0.3
+  timeout 10 xclip -o -selection clipboard 2>/dev/null || true
+}
+if command -v xclip >/dev/null; then
+  check "Text5" "$(copy_out 72 137)" "159.951"
+  check "Text14" "$(copy_out 96 409)" "906.793409"
+  check "Text20" "$(copy_out 192 217)" "37.93"
+  check "Text21" "$(copy_out 192 177)" "98.11"
+  copy_out 340 100 >"$work/table.txt"
+  check "the table's rows" "$(wc -l <"$work/table.txt")" "36"
+  check "the table's last row" "$(tail -1 "$work/table.txt")" "  35.00   3.740"
+fi
+# ---- end of the figures block
 
 # ---- Profile table: a million rows shown, copied out whole, and the next click answered.
 # START 1, STOP 1000000 (Text17, Text18), Calculate; then a click into the table (Text15), Ctrl+A,
