@@ -1,13 +1,11 @@
 # One helper registers every test. Window tests run on Qt's offscreen platform.
 if(CMAKE_CROSSCOMPILING)
   # No GoogleTest library exists for the target: it is built from the sources that Debian's
-  # libgtest-dev ships, with the same compiler.
+  # libgtest-dev ships, with the same compiler; its project names the targets GTest::gtest_main
+  # and GTest::gmock as the installed package does.
   set(VELMORA_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest's sources")
   set(INSTALL_GTEST OFF)
   add_subdirectory(${VELMORA_GTEST_SOURCE_DIR} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  foreach(library gtest gtest_main gmock)
-    add_library(GTest::${library} ALIAS ${library})
-  endforeach()
 else()
   find_package(GTest REQUIRED)
 endif()

@@ -15,15 +15,7 @@ out=$repo/build/windows
 exe=$out/ui/velmora.exe
 
 # The version and the publisher as the program's own version record gives them.
-read -r version fixed publisher < <(/usr/bin/python3 - "$exe" <<'PY'
-import sys, pefile
-pe = pefile.PE(sys.argv[1])
-strings = {k.decode(): v.decode() for k, v in pe.FileInfo[0][0].StringTable[0].entries.items()}
-f = pe.VS_FIXEDFILEINFO[0]
-fixed = f"{f.FileVersionMS >> 16}.{f.FileVersionMS & 0xFFFF}.{f.FileVersionLS >> 16}.{f.FileVersionLS & 0xFFFF}"
-print(strings["ProductVersion"], fixed, strings["CompanyName"])
-PY
-)
+read -r version fixed publisher < <(/usr/bin/python3 scripts/windows/read-version.py "$exe")
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
