@@ -42,7 +42,8 @@ stop_process() {
 wait_for_window() {
   window=""
   for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "カセグレン副反射鏡" 2>/dev/null | head -1 || true)
+    # By class: a session whose locale cannot write the title leaves WM_NAME garbled.
+    window=$(xdotool search --onlyvisible --class velmora 2>/dev/null | head -1 || true)
     [ -n "$window" ] && return 0
     kill -0 "$1" 2>/dev/null || return 1
     sleep 0.1

@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <array>
@@ -15,33 +16,58 @@ namespace {
 // The Debian package whose faces keep the legacy metrics, as the build names it.
 constexpr std::string_view kMetricFacesPackage = VELMORA_FONT_PACKAGE;
 
+constexpr std::array<std::string_view, 2> kFixedLegacyNames = {kFixedGothic, "MS Gothic"};
 constexpr std::array<std::string_view, 1> kFixedPreferred = {"Ume Gothic"};
 constexpr std::array<std::string_view, 4> kFixedFallback = {"IPAGothic", "VL Gothic", "TakaoGothic",
                                                             "Noto Sans Mono CJK JP"};
+constexpr std::array<std::string_view, 2> kProportionalLegacyNames = {kProportionalGothic,
+                                                                      "MS PGothic"};
 constexpr std::array<std::string_view, 2> kProportionalPreferred = {"Ume P Gothic",
                                                                     "Ume UI Gothic"};
 constexpr std::array<std::string_view, 5> kProportionalFallback = {
     "IPAPGothic", "VL PGothic", "TakaoPGothic", "IPAexGothic", "Noto Sans CJK JP"};
 
-const SubstituteFaces kFixedFaces{kFixedGothic, kFixedPreferred, kFixedFallback};
-const SubstituteFaces kProportionalFaces{kProportionalGothic, kProportionalPreferred,
-                                         kProportionalFallback};
+const SubstituteFaces kFixedFaces{kFixedGothic, kFixedLegacyNames, true, kFixedPreferred,
+                                  kFixedFallback};
+constexpr int kLegacyFaceCount = 2;
+const SubstituteFaces kProportionalFaces{kProportionalGothic, kProportionalLegacyNames, false,
+                                         kProportionalPreferred, kProportionalFallback};
 
-// What each legacy face resolves to in this process.
-struct Resolved {
-  QString family;
-  int stretch = 100;
-};
-Resolved& ResolvedFor(std::string_view legacyFace) {
-  static Resolved fixed;
-  static Resolved proportional;
+// The stretch each legacy face is drawn with in this process.
+int& StretchFor(std::string_view legacyFace) {
+  static int fixed = 100;
+  static int proportional = 100;
   return legacyFace == kFixedGothic ? fixed : proportional;
 }
 
-QString FirstInstalled(std::span<const std::string_view> faces, const QStringList& installed) {
-  for (const std::string_view face : faces) {
-    QString family = ToQString(face);
-    if (installed.contains(family, Qt::CaseInsensitive)) return family;
+QFont ExactFont(const QString& family) {
+  QFont font(family);
+  font.setStyleStrategy(QFont::NoFontMerging);
+  return font;
+}
+
+// The application's font database: a name is found under any name its face goes by, and the
+// family that answers it is the one the database lists.
+class InstalledFonts final : public FontCatalogue {
+ public:
+  [[nodiscard]] QString Listed(const QString& name) const override {
+    if (!QFontDatabase::hasFamily(name)) return {};
+    return QFontInfo(ExactFont(name)).family();
+  }
+  [[nodiscard]] bool IsFixedPitch(const QString& listed) const override {
+    // Japanese fixed faces are dual-width, which fontconfig does not call fixed: measure.
+    const QFontMetricsF metrics(ExactFont(listed));
+    return metrics.horizontalAdvance(QLatin1Char('i')) ==
+           metrics.horizontalAdvance(QLatin1Char('W'));
+  }
+  [[nodiscard]] QStringList JapaneseFamilies() const override {
+    return QFontDatabase::families(QFontDatabase::Japanese);
+  }
+};
+
+QString FirstListed(std::span<const std::string_view> names, const FontCatalogue& catalogue) {
+  for (const std::string_view name : names) {
+    if (QString listed = catalogue.Listed(ToQString(name)); !listed.isEmpty()) return listed;
   }
   return {};
 }
@@ -49,22 +75,51 @@ QString FirstInstalled(std::span<const std::string_view> faces, const QStringLis
 // A digit's advance as a fraction of the em, measured large so that hinting does not round it.
 double DigitAdvancePerEm(const QString& family) {
   constexpr int kMeasuringPixels = 120;
-  QFont font(family);
+  QFont font = ExactFont(family);
   font.setPixelSize(kMeasuringPixels);
   return QFontMetricsF(font).horizontalAdvance(QLatin1Char('0')) / kMeasuringPixels;
 }
 
-Resolved Resolve(const SubstituteFaces& faces, const QStringList& installed,
-                 const QStringList& japanese, QStringList& fallbacks) {
-  const ChosenFace chosen = ChooseFace(faces, installed, japanese);
-  Resolved resolved{chosen.family, 100};
-  if (chosen.family.isEmpty() || chosen.family == ToQString(faces.legacyFace)) return resolved;
-  QFont::insertSubstitution(ToQString(faces.legacyFace), chosen.family);
-  if (!chosen.drawnToTheLegacyMetrics) {
-    resolved.stretch = HalfWidthStretch(DigitAdvancePerEm(chosen.family));
-    fallbacks << QStringLiteral("%1 at %2 %").arg(chosen.family).arg(resolved.stretch);
+// Chooses the substitute of one legacy face and tells the font system to use it under the legacy
+// name. Adds to `fallbacks` a face that had to be narrowed; returns false when nothing was found.
+bool Substitute(const SubstituteFaces& faces, const FontCatalogue& catalogue,
+                QStringList& fallbacks) {
+  const ChosenFace chosen = ChooseFace(faces, catalogue);
+  int& stretch = StretchFor(faces.legacyFace);
+  stretch = 100;
+  if (chosen.family.isEmpty()) return false;
+  if (chosen.family != ToQString(faces.legacyFace)) {
+    QFont::insertSubstitution(ToQString(faces.legacyFace), chosen.family);
   }
-  return resolved;
+  if (!chosen.drawnToTheLegacyMetrics) {
+    stretch = HalfWidthStretch(DigitAdvancePerEm(chosen.family));
+    fallbacks << QStringLiteral("%1 at %2 %").arg(chosen.family).arg(stretch);
+  }
+  return true;
+}
+
+// The one line that tells the user the window is not drawn in the faces it was laid out for, or
+// nothing when it is: `fallbacks` are the narrowed faces shown instead ("IPAPGothic at 79 %"),
+// `missing` the legacy faces for which no face of their pitch writes Japanese.
+QString FallbackNotice(const QStringList& fallbacks, const QStringList& missing) {
+  if (fallbacks.isEmpty() && missing.isEmpty()) return {};
+  const QString package = ToQString(kMetricFacesPackage);
+  if (fallbacks.isEmpty() && missing.size() == kLegacyFaceCount) {
+    return QStringLiteral(
+               "velmora: no installed face writes Japanese, so the captions and buttons show as "
+               "empty boxes; install the package %1 for the window's Japanese Gothic faces\n")
+        .arg(package);
+  }
+  QStringList parts;
+  if (!fallbacks.isEmpty()) {
+    parts << QStringLiteral("showing %1 instead").arg(fallbacks.join(QStringLiteral(" and ")));
+  }
+  for (const QString& face : missing)
+    parts << QStringLiteral("no face of the pitch of %1").arg(face);
+  return QStringLiteral(
+             "velmora: the Japanese Gothic faces drawn to the window's metrics are missing, %1; "
+             "install the package %2 for the right ones\n")
+      .arg(parts.join(QStringLiteral(", ")), package);
 }
 
 }  // namespace
@@ -76,25 +131,27 @@ const SubstituteFaces& ProportionalGothicSubstitutes() {
   return kProportionalFaces;
 }
 
-ChosenFace ChooseFace(const SubstituteFaces& faces, const QStringList& installed,
-                      const QStringList& japaneseFamilies) {
-  const QString legacy = ToQString(faces.legacyFace);
-  if (installed.contains(legacy)) return {legacy, true};
-  if (QString family = FirstInstalled(faces.preferred, installed); !family.isEmpty()) {
+ChosenFace ChooseFace(const SubstituteFaces& faces, const FontCatalogue& catalogue) {
+  if (QString family = FirstListed(faces.legacyNames, catalogue); !family.isEmpty()) {
     return {family, true};
   }
-  if (QString family = FirstInstalled(faces.fallback, installed); !family.isEmpty()) {
+  if (QString family = FirstListed(faces.preferred, catalogue); !family.isEmpty()) {
+    return {family, true};
+  }
+  if (QString family = FirstListed(faces.fallback, catalogue); !family.isEmpty()) {
     return {family, false};
   }
-  // Any face that writes Japanese, a Gothic (sans-serif) one first.
+  // Any face that writes Japanese in the legacy face's pitch, a Gothic (sans-serif) one first.
   const auto isGothic = [](const QString& family) {
     return family.contains(QStringLiteral("Gothic"), Qt::CaseInsensitive) ||
            family.contains(QStringLiteral("Sans"), Qt::CaseInsensitive) ||
            family.contains(QStringLiteral("ゴシック"));
   };
+  const QStringList japanese = catalogue.JapaneseFamilies();
   for (const bool gothicOnly : {true, false}) {
-    for (const QString& family : japaneseFamilies) {
-      if (installed.contains(family) && (!gothicOnly || isGothic(family))) return {family, false};
+    for (const QString& family : japanese) {
+      if (gothicOnly && !isGothic(family)) continue;
+      if (catalogue.IsFixedPitch(family) == faces.fixedPitch) return {family, false};
     }
   }
   return {};
@@ -109,23 +166,14 @@ int HalfWidthStretch(double digitAdvancePerEm) {
 }
 
 void InstallFontSubstitutes() {
-  const QStringList installed = QFontDatabase::families();
-  const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+  const InstalledFonts installed;
   QStringList fallbacks;
-  ResolvedFor(kFixedGothic) = Resolve(kFixedFaces, installed, japanese, fallbacks);
-  ResolvedFor(kProportionalGothic) = Resolve(kProportionalFaces, installed, japanese, fallbacks);
-  if (!fallbacks.isEmpty()) {
-    const QString line =
-        QStringLiteral(
-            "velmora: the Japanese Gothic faces drawn to the window's metrics are "
-            "missing, showing %1 instead; install the package %2 for the right ones\n")
-            .arg(fallbacks.join(QStringLiteral(" and ")), ToQString(kMetricFacesPackage));
-    std::fputs(line.toLocal8Bit().constData(), stderr);
+  QStringList missing;
+  for (const SubstituteFaces* faces : {&kFixedFaces, &kProportionalFaces}) {
+    if (!Substitute(*faces, installed, fallbacks)) missing << ToQString(faces->legacyFace);
   }
-}
-
-QString SubstituteFamily(std::string_view legacyFace) {
-  return ResolvedFor(legacyFace).family;
+  const QString notice = FallbackNotice(fallbacks, missing);
+  if (!notice.isEmpty()) std::fputs(notice.toLocal8Bit().constData(), stderr);
 }
 
 QFont MakeFont(FontId id, double scale) {
@@ -138,7 +186,7 @@ QFont MakeFont(FontId id, double scale) {
   font.setStrikeOut(false);
   font.setFixedPitch(entry.fixedPitch);
   font.setStyleHint(entry.fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
-  font.setStretch(ResolvedFor(entry.face).stretch);
+  font.setStretch(StretchFor(entry.face));
   return font;
 }
 

@@ -5,18 +5,17 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <algorithm>
-#include <limits>
 #include <new>
 
 #include "caption.h"
 #include "command_button.h"
 #include "fonts.h"
+#include "line_field.h"
 #include "profile_view.h"
 #include "qt_text.h"
 #include "sketch.h"
 #include "thin_frame_style.h"
 #include "twips.h"
-#include "whole_character_validator.h"
 
 namespace velmora::ui {
 namespace {
@@ -95,6 +94,9 @@ QWidget* MainWindow::MakeElement(const ElementEntry& entry) {
     }
     case ElementKind::Button: {
       auto* button = new CommandButton(ToQString(entry.text), this);
+      // Said and shown in the caption's own words, also where no installed face can draw them.
+      button->setAccessibleName(button->text());
+      button->setToolTip(button->text());
       button->setAutoDefault(false);
       button->setDefault(false);
       const Command command = entry.command;
@@ -125,17 +127,14 @@ QWidget* MainWindow::MakeField(const ElementEntry& entry) {
     fields_[static_cast<std::size_t>(field)] = table;
     return table;
   }
-  auto* edit = new QLineEdit(this);
+  // Text8 to Text14 refuse what would go beyond their limit, counted as the field set counts (in
+  // UTF-16 units, as QString does); the others take any length typed or pasted.
+  auto* edit = new LineField(FieldLimit(FieldAt(field)), this);
   edit->setStyle(thinFrame_);
   edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   // QLineEdit keeps a margin of its own inside the frame; the legacy boxes had one pixel.
   constexpr int kOwnMargin = 2;
   edit->setTextMargins(kFieldTextMargin - kOwnMargin, 0, kFieldTextMargin - kOwnMargin, 0);
-  // Text8 to Text14 refuse what would go beyond their limit, counted as the field set counts (in
-  // UTF-16 units, as QString does); the others take any length typed or pasted.
-  const auto limit = FieldLimit(FieldAt(field));
-  edit->setMaxLength(limit ? static_cast<int>(*limit) : std::numeric_limits<int>::max());
-  if (limit) edit->setValidator(new WholeCharacterValidator(edit));
   // Every single-line field holds a number: an input method left on would type full-width digits,
   // which are no number.
   edit->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app.h"
+#include "line_field.h"
 #include "main_window.h"
 #include "started_shell.h"
 
@@ -63,39 +64,93 @@ class HostileInputTest : public QObject {
   void inputTextsStopOrComplete_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("held");  // what the field shows and holds after the paste
     QTest::addColumn<bool>("completes");
+    QTest::addColumn<QString>("focalLength");  // Text5 after Calculate, where the row fixes it
+    const QString megabyte(1 << 20, QLatin1Char('7'));
     QTest::newRow("1 MB of digits: beyond the largest double")
-        << 1 << QString(1 << 20, QLatin1Char('7')) << false;
-    QTest::newRow("1 MB of zeros after the point: a tiny D")
-        << 1 << (QStringLiteral("0.") + QString((1 << 20) - 3, QLatin1Char('0')) + "1") << false;
+        << 1 << megabyte << megabyte << false << "";
+    const QString tiny = QStringLiteral("0.") + QString((1 << 20) - 3, QLatin1Char('0')) + "1";
+    QTest::newRow("1 MB of zeros after the point: a tiny D") << 1 << tiny << tiny << false << "";
     QTest::newRow("full-width digits are not a number")
-        << 1 << QString::fromUtf8("３７０") << false;
+        << 1 << QString::fromUtf8("３７０") << QString::fromUtf8("３７０") << false << "";
+    QTest::newRow("a lone minus") << 2 << "-"
+                                  << "-" << false << "";
+    QTest::newRow("1e309 overflows") << 4 << "1e309"
+                                     << "1e309" << false << "";
+    QTest::newRow("1e-400 underflows to 0: D of 0") << 1 << "1e-400"
+                                                    << "1e-400" << false << "";
+    QTest::newRow("a huge but finite D") << 1 << "1e300"
+                                         << "1e300" << false << "";
+    QTest::newRow("a negative diameter completes") << 1 << "-370"
+                                                   << "-370" << true << "-159.951";
+    QTest::newRow("blanks around a number are kept, and ignored") << 1 << "  370 "
+                                                                  << "  370 " << true << "159.951";
+    QTest::newRow("Japanese text")
+        << 2 << QString::fromUtf8("ゼロ点四") << QString::fromUtf8("ゼロ点四") << false << "";
+    QTest::newRow("a STEP of 1e-300 is refused") << 19 << "1e-300"
+                                                 << "1e-300" << false << "";
+    QTest::newRow("a STEP of 0 is refused") << 19 << "0"
+                                            << "0" << false << "";
+    const QString stop = QStringLiteral("35.") + QString(39'997, QLatin1Char('0'));
+    QTest::newRow("40,000 characters of STOP are kept whole") << 18 << stop << stop << true << "";
+    // What a single line cannot show never reaches the field: a copied spreadsheet cell keeps its
+    // number, and the calculation computes with what the field shows.
+    QTest::newRow("a spreadsheet cell's CR LF") << 1 << "370\r\n"
+                                                << "370" << true << "159.951";
+    QTest::newRow("a line feed") << 1 << "370\n"
+                                 << "370" << true << "159.951";
+    QTest::newRow("a lone CR cuts the paste") << 1 << "370\r5"
+                                              << "370" << true << "159.951";
+    QTest::newRow("two lines: the first") << 1 << "370\n400\n"
+                                          << "370" << true << "159.951";
+    QTest::newRow("a line separator") << 1
+                                      << QString::fromUtf8(
+                                             "370\u2028"
+                                             "5")
+                                      << "370" << true << "159.951";
+    QTest::newRow("a trailing tab") << 1 << "370\t"
+                                    << "370" << true << "159.951";
     QTest::newRow("a NUL inside the number")
-        << 3 << (QStringLiteral("7") + QChar(0) + "0") << false;
-    QTest::newRow("a lone minus") << 2 << QStringLiteral("-") << false;
-    QTest::newRow("1e309 overflows") << 4 << QStringLiteral("1e309") << false;
-    QTest::newRow("1e-400 underflows to 0: D of 0") << 1 << QStringLiteral("1e-400") << false;
-    QTest::newRow("a huge but finite D") << 1 << QStringLiteral("1e300") << false;
-    QTest::newRow("a negative diameter completes") << 1 << QStringLiteral("-370") << true;
-    QTest::newRow("blanks around a number are kept, and ignored")
-        << 1 << QStringLiteral("  370 ") << true;
-    QTest::newRow("Japanese text") << 2 << QString::fromUtf8("ゼロ点四") << false;
-    QTest::newRow("a STEP of 1e-300 is refused") << 19 << QStringLiteral("1e-300") << false;
-    QTest::newRow("a STEP of 0 is refused") << 19 << QStringLiteral("0") << false;
-    QTest::newRow("40,000 characters of STOP are kept whole")
-        << 18 << (QStringLiteral("35.") + QString(39'997, QLatin1Char('0'))) << true;
+        << 1 << (QStringLiteral("37") + QChar(0) + "0") << "370" << true << "159.951";
+    QTest::newRow("a direction override")
+        << 1 << QString::fromUtf8("\u202E370\u202C") << "370" << true << "159.951";
+    QTest::newRow("a zero-width space") << 1
+                                        << QString::fromUtf8(
+                                               "3\u200B"
+                                               "70")
+                                        << "370" << true << "159.951";
   }
   void inputTextsStopOrComplete() {
     QFETCH(int, field);
     QFETCH(QString, text);
+    QFETCH(QString, held);
     QFETCH(bool, completes);
+    QFETCH(QString, focalLength);
+    // A row that names its focal length starts from another design's results on screen, so
+    // that a stale result cannot pass for the new one.
+    if (!focalLength.isEmpty()) {
+      Paste(1, QStringLiteral("400"));
+      Click(Command::Calculate);
+      QCOMPARE(LineField(5)->text(), QStringLiteral("172.920"));
+    }
     Paste(field, text);
-    // Nothing is cut on the way: the field holds exactly what was pasted, and the window shows it.
-    QCOMPARE(LineField(field)->text(), text);
-    QCOMPARE(form_->Core().Fields().Text(FieldAt(field)), text.toStdString());
+    // What the window shows is exactly what the field set holds.
+    QCOMPARE(LineField(field)->text(), held);
+    QCOMPARE(form_->Core().Fields().Text(FieldAt(field)), held.toStdString());
     Click(Command::Calculate);
     QCOMPARE(!form_->Window().FieldText(21).isEmpty(), completes);
+    if (!focalLength.isEmpty()) QCOMPARE(LineField(5)->text(), focalLength);
     ExpectNoInfinityOrNaN();
+    // Typed over and undone: a short text comes back, a long one was let go with its history.
+    QLineEdit* edit = LineField(field);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_9);
+    QCoreApplication::processEvents();
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    const QString undone = held.size() > velmora::ui::LineField::kUndoKeptLength ? "9" : held;
+    QCOMPARE(edit->text(), undone);
+    QCOMPARE(form_->Core().Fields().Text(FieldAt(field)), undone.toStdString());
     ExpectTheNextClickAnsweredAtOnce();
   }
 

@@ -9,10 +9,12 @@
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QTest>
 #include <cmath>
 #include <optional>
 #include <set>
+#include <utility>
 
 #include "app.h"
 #include "fonts.h"
@@ -22,6 +24,30 @@
 using namespace velmora::ui;
 
 namespace {
+
+// A font database as a table: each face "listed|other name|...", found under any of its names
+// (exactly, as fontconfig matches a family) and answered by its listed name.
+class ListedFaces final : public FontCatalogue {
+ public:
+  ListedFaces(QStringList faces, QStringList fixedPitch, QStringList japanese)
+      : faces_(std::move(faces)), fixed_(std::move(fixedPitch)), japanese_(std::move(japanese)) {}
+  [[nodiscard]] QString Listed(const QString& name) const override {
+    for (const QString& face : faces_) {
+      const QStringList names = face.split(QLatin1Char('|'));
+      if (names.contains(name)) return names.first();
+    }
+    return {};
+  }
+  [[nodiscard]] bool IsFixedPitch(const QString& listed) const override {
+    return fixed_.contains(listed);
+  }
+  [[nodiscard]] QStringList JapaneseFamilies() const override { return japanese_; }
+
+ private:
+  QStringList faces_;
+  QStringList fixed_;
+  QStringList japanese_;
+};
 
 constexpr const char* kFixed = "ＭＳ ゴシック";
 constexpr const char* kProportional = "ＭＳ Ｐゴシック";
@@ -160,6 +186,7 @@ const SpokenRow kSpokenRows[] = {
   {"Text16", "DISH深さ mm", true}, {"Text17", "START", true}, {"Text18", "STOP", true},
   {"Text19", "STEP", true}, {"Text20", "FEED点から副反射鏡", true},
   {"Text21", "底面からFEED点", true},
+  {"Command1", "計 算", false}, {"Command2", "終 了", false}, {"Command3", "クリア", false},
 };
 
 // The widest texts each field must show whole: what the calculator writes into it, or what a
@@ -348,6 +375,10 @@ class LayoutTest : public QObject {
       if (row.typedNumbers) {
         QVERIFY2(!field->testAttribute(Qt::WA_InputMethodEnabled), row.field);
       }
+      // A button also tells its caption in a tooltip, for a screen whose faces cannot draw it.
+      if (qobject_cast<QPushButton*>(field) != nullptr) {
+        QCOMPARE(field->toolTip(), QString::fromUtf8(row.name));
+      }
     }
   }
 
@@ -431,43 +462,71 @@ class LayoutTest : public QObject {
                               .arg(digit)
                               .arg(em)));
     }
-    QCOMPARE(QFontInfo(MakeFont(FontId::Font1)).family(), QStringLiteral("Ume Gothic"));
-    QCOMPARE(QFontInfo(MakeFont(FontId::Font2)).family(), QStringLiteral("Ume P Gothic"));
+    // In every locale, whatever name the session lists the Ume faces under.
+    const auto listed = [](const char* family) { return QFontInfo(QFont(family)).family(); };
+    QCOMPARE(QFontInfo(MakeFont(FontId::Font1)).family(), listed("Ume Gothic"));
+    QCOMPARE(QFontInfo(MakeFont(FontId::Font2)).family(), listed("Ume P Gothic"));
   }
 
   void substituteFaceChoice_data() {
     QTest::addColumn<bool>("proportional");
+    // Each installed face as "listed name|other name|...": the database lists it under the first.
     QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QStringList>("fixedPitch");
     QTest::addColumn<QStringList>("japanese");
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<bool>("drawnToTheLegacyMetrics");
     QTest::newRow("the legacy face itself when installed")
-        << true << QStringList{"Ume P Gothic", "ＭＳ Ｐゴシック"} << QStringList{}
+        << true << QStringList{"Ume P Gothic", "ＭＳ Ｐゴシック"} << QStringList{} << QStringList{}
+        << "ＭＳ Ｐゴシック" << true;
+    QTest::newRow("the legacy face listed under its English name")
+        << false << QStringList{"Ume Gothic", "MS Gothic"} << QStringList{} << QStringList{}
+        << "MS Gothic" << true;
+    QTest::newRow("the legacy face found by its Japanese name only")
+        << true << QStringList{"ＭＳ Ｐゴシック|MS PGothic"} << QStringList{} << QStringList{}
         << "ＭＳ Ｐゴシック" << true;
     QTest::newRow("Ume P Gothic before IPAPGothic")
-        << true << QStringList{"IPAPGothic", "Ume P Gothic"} << QStringList{} << "Ume P Gothic"
-        << true;
+        << true << QStringList{"IPAPGothic", "Ume P Gothic"} << QStringList{} << QStringList{}
+        << "Ume P Gothic" << true;
+    QTest::newRow("a Japanese session lists Ume Gothic by its Japanese name")
+        << false << QStringList{"IPAゴシック|IPAGothic", "梅ゴシック|Ume Gothic"}
+        << QStringList{"IPAゴシック", "梅ゴシック"} << QStringList{"IPAゴシック", "梅ゴシック"}
+        << "梅ゴシック" << true;
+    QTest::newRow("a Japanese session without Ume: IPA Pゴシック, to be narrowed")
+        << true << QStringList{"IPA Pゴシック|IPAPGothic"} << QStringList{}
+        << QStringList{"IPA Pゴシック"} << "IPA Pゴシック" << false;
     QTest::newRow("fixed: Ume Gothic, never a proportional face")
-        << false << QStringList{"Ume P Gothic", "Ume Gothic"} << QStringList{} << "Ume Gothic"
-        << true;
+        << false << QStringList{"Ume P Gothic", "Ume Gothic"} << QStringList{"Ume Gothic"}
+        << QStringList{} << "Ume Gothic" << true;
     QTest::newRow("without Ume: IPAPGothic, to be narrowed")
-        << true << QStringList{"DejaVu Sans", "IPAPGothic"} << QStringList{} << "IPAPGothic"
-        << false;
+        << true << QStringList{"DejaVu Sans", "IPAPGothic"} << QStringList{} << QStringList{}
+        << "IPAPGothic" << false;
     QTest::newRow("without any known face: a Japanese Gothic before a Mincho")
-        << true << QStringList{"Foo Mincho", "Foo Gothic"}
+        << true << QStringList{"Foo Mincho", "Foo Gothic"} << QStringList{}
         << QStringList{"Foo Mincho", "Foo Gothic"} << "Foo Gothic" << false;
+    QTest::newRow("fixed, without any known face: the fixed Mincho, not the proportional Gothic")
+        << false << QStringList{"Foo Gothic", "Foo Mincho"} << QStringList{"Foo Mincho"}
+        << QStringList{"Foo Gothic", "Foo Mincho"} << "Foo Mincho" << false;
+    QTest::newRow("fixed, with only proportional Japanese faces: none")
+        << false << QStringList{"Foo P Gothic"} << QStringList{} << QStringList{"Foo P Gothic"}
+        << QString() << false;
+    QTest::newRow("proportional, with only a fixed Japanese face: none")
+        << true << QStringList{"Foo Gothic"} << QStringList{"Foo Gothic"}
+        << QStringList{"Foo Gothic"} << QString() << false;
     QTest::newRow("nothing Japanese: none")
-        << true << QStringList{"DejaVu Sans"} << QStringList{} << QString() << false;
+        << true << QStringList{"DejaVu Sans"} << QStringList{"DejaVu Sans"} << QStringList{}
+        << QString() << false;
   }
   void substituteFaceChoice() {
     QFETCH(bool, proportional);
     QFETCH(QStringList, installed);
+    QFETCH(QStringList, fixedPitch);
     QFETCH(QStringList, japanese);
     QFETCH(QString, chosen);
     QFETCH(bool, drawnToTheLegacyMetrics);
-    const ChosenFace face =
-        ChooseFace(proportional ? ProportionalGothicSubstitutes() : FixedGothicSubstitutes(),
-                   installed, japanese);
+    const ListedFaces catalogue(installed, fixedPitch, japanese);
+    const ChosenFace face = ChooseFace(
+        proportional ? ProportionalGothicSubstitutes() : FixedGothicSubstitutes(), catalogue);
     QCOMPARE(face.family, chosen);
     QCOMPARE(face.drawnToTheLegacyMetrics, drawnToTheLegacyMetrics);
   }
