@@ -157,7 +157,8 @@ fi
 # Text20 stay), the program must live on and answer Clear. AddressSanitizer reserves terabytes of
 # address space, so a sanitized build cannot run under a cap: there the check is skipped.
 if [ -n "$wine" ]; then
-  echo "skip: out-of-memory check (Wine reserves the Windows address space up front: a cap on it is no Windows machine out of memory)"
+  echo "skip: out-of-memory check (Wine reserves the Windows address space up front: a cap" \
+    "on it is no Windows machine out of memory)"
 elif ldd "$program" | grep -q libasan; then
   echo "skip: out-of-memory check under prlimit --as (a sanitized build cannot run under an address-space cap; ctest --preset release runs it)"
 elif command -v xclip >/dev/null && command -v prlimit >/dev/null; then
