@@ -64,7 +64,8 @@ Function .onInit
     UserInfo::GetAccountType
     Pop $1
     ${If} $1 != "Admin"
-      MessageBox MB_ICONSTOP "/ALLUSERS: administrator rights are needed to install for every user." /SD IDOK
+      MessageBox MB_ICONSTOP "/ALLUSERS: installing for every user needs administrator rights." \
+        /SD IDOK
       SetErrorLevel 740  ; ERROR_ELEVATION_REQUIRED
       Quit
     ${EndIf}

@@ -71,7 +71,8 @@ def main():
     print(f"imports: {' '.join(imported)}")
     check("DLLs beyond Windows' own", [dll for dll in imported if dll not in SYSTEM_DLLS], [])
 
-    check("version records", [hex(language) for _, language, _ in resources(pe, 16)], [hex(JAPANESE)])
+    records = [hex(language) for _, language, _ in resources(pe, 16)]
+    check("version records", records, [hex(JAPANESE)])
     strings = {}
     for info in pe.FileInfo[0]:
         if info.Key == b"StringFileInfo":
@@ -102,7 +103,8 @@ def main():
         _, _, count = struct.unpack_from("<HHH", data)
         listed, drawn = [], []
         for i in range(count):
-            width, height, colours, _, _, _, _, icon_id = struct.unpack_from("<BBBBHHIH", data, 6 + 14 * i)
+            entry = struct.unpack_from("<BBBBHHIH", data, 6 + 14 * i)
+            width, height, colours, icon_id = entry[0], entry[1], entry[2], entry[7]
             listed.append((width or 256, height or 256, colours or 256))
             drawn.append(icon_image(icons[icon_id]) if icon_id in icons else (0, 0, 0))
         check("icon images listed", sorted(listed), ICON_IMAGES)
