@@ -1,9 +1,10 @@
 // What the user waits for in the window, for the default 36-row table and for tables of 100,000
 // and 1,000,000 rows: the core's own Command1_Click, a click on Calculate until the table is
 // painted, Ctrl+A Ctrl+C in the table until the clipboard holds the whole text, a key, a wheel
-// turn or a click in the shown table, and the process's peak resident memory. Each table runs in
-// a process of its own (the program starts itself once per table), so each peak belongs to one
-// table. Run on any Qt platform: offscreen, or xcb under Xvfb (bench/window_bench.sh), where
+// turn or a click in the shown table, and the process's peak resident memory; then the copy's
+// table forms (HTML, tab-separated values), which a program asks for when it pastes. Each table
+// runs in a process of its own (the program starts itself once per table), so each peak belongs to
+// one table. Run on any Qt platform: offscreen, or xcb under Xvfb (bench/window_bench.sh), where
 // --external makes another program (xclip) read the clipboard, as a user's editor would.
 //   velmora_window_bench                  all three tables, one process each
 //   velmora_window_bench --rows N [--external]   one table in this process
@@ -85,6 +86,35 @@ qsizetype ClipboardLength(bool external) {
     reader.waitForFinished(1);
   }
   return reader.readAllStandardOutput().size();
+}
+
+// The table forms of a whole copy, made when a program asks for them (a paste into a
+// spreadsheet), after the figures above: their time and the peak memory with them.
+int TimeTableForms(QAbstractScrollArea* table, long rows, int runs) {
+  QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+  const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+  std::string figures;
+  for (const char* form : {"text/html", "text/tab-separated-values"}) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+      QElapsedTimer clock;
+      clock.start();
+      const qsizetype length = mime != nullptr ? mime->data(QString::fromLatin1(form)).size() : 0;
+      times.push_back(Milliseconds(clock));
+      if (length < static_cast<qsizetype>(rows) * 10) {
+        std::printf("rows %ld: the %s form holds %lld bytes\n", rows, form,
+                    static_cast<long long>(length));
+        return 1;
+      }
+    }
+    char figure[96];
+    std::snprintf(figure, sizeof figure, " %s %.1f", form, Median(times));
+    figures += figure;
+  }
+  std::printf("          table forms on request, ms:%s; peak with them %.0f MB\n", figures.c_str(),
+              StatusMegabytes("VmHWM:"));
+  return 0;
 }
 
 int RunCase(long rows, bool external) {
@@ -206,7 +236,7 @@ int RunCase(long rows, bool external) {
               Median(click), Median(copy), Median(all), worst, idleMegabytes,
               StatusMegabytes("VmHWM:"));
   std::printf("          key/scroll/click medians, ms:%s\n", actionFigures.c_str());
-  return 0;
+  return TimeTableForms(table, rows, std::min(runs, 5));
 }
 
 }  // namespace

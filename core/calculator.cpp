@@ -16,9 +16,9 @@ void Calculator::Form_Load() {
 void Calculator::Command1_Click(const RowsPlanned& onRowsPlanned) {
   try {
     values_.ProfileText = std::string();
-    const PlacementInputs placement = RunGeometryThroughConjugateAxis(fields_, values_);
+    RunGeometryThroughConjugateAxis(fields_, values_);
     BuildProfileTable(fields_, values_, onRowsPlanned);
-    RunFeedPlacement(fields_, placement);
+    RunFeedPlacement(fields_, values_);
   } catch (const CalcError&) {
     // The calculation ends silently at its first failing step; nothing is undone.
   } catch (const std::bad_alloc&) {

@@ -1,5 +1,7 @@
 #include "field_set.h"
 
+#include <utility>
+
 #include "character_count.h"
 #include "number_text.h"
 
@@ -28,7 +30,12 @@ void FieldSet::Store(FieldId id, std::string_view text) {
 
 void FieldSet::Write(FieldId id, std::string_view text) {
   Store(id, text);
+  slot(id).changed = true;
   if (observer_) observer_(id, slot(id).text);
+}
+
+bool FieldSet::TakeChange(FieldId id) {
+  return std::exchange(slot(id).changed, false);
 }
 
 const std::string& FieldSet::StoreUserText(FieldId id, std::string_view text) {

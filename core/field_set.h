@@ -54,7 +54,8 @@ std::optional<std::size_t> FieldLimit(FieldId id);
 
 class FieldSet {
  public:
-  // Told of every write by the calculator, after the field holds its new text.
+  // Told of every write by the calculator, after the field holds its new text: for tests and
+  // tools that follow the order of the writes. The window reads the change marks instead.
   using Observer = std::function<void(FieldId, const std::string&)>;
 
   [[nodiscard]] const std::string& Text(FieldId id) const { return slot(id).text; }
@@ -63,11 +64,16 @@ class FieldSet {
   // unchanged text is remembered, so a loop that reads the same field on every pass stays cheap.
   [[nodiscard]] double Number(FieldId id) const;
 
-  // A write by the calculator: the field's limit applies, then the observer is told.
+  // A write by the calculator: the field's limit applies, the field is marked changed, then the
+  // observer is told.
   void Write(FieldId id, std::string_view text);
 
-  // What the user typed, as the window hands it over: the field's limit applies, the observer is
-  // not told (the window already shows it). Returns the text the field now holds, which the
+  // Whether the calculator wrote the field since this was last asked; asking clears the mark. A
+  // handler's caller shows each marked field once the handler returns.
+  bool TakeChange(FieldId id);
+
+  // What the user typed, as the window hands it over: the field's limit applies, and it is neither
+  // marked nor told (the window already shows it). Returns the text the field now holds, which the
   // window shows in place of a longer one.
   const std::string& StoreUserText(FieldId id, std::string_view text);
 
@@ -77,6 +83,7 @@ class FieldSet {
   struct Slot {
     std::string text;
     mutable std::optional<double> number;  // ToNumber(text), once asked for
+    bool changed = false;                   // written by the calculator, not yet shown
   };
   [[nodiscard]] const Slot& slot(FieldId id) const {
     return slots_[static_cast<std::size_t>(FieldNumber(id) - 1)];

@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "calc_error.h"
-#include "character_count.h"
 #include "decimal_digits.h"
 
 namespace velmora {
@@ -196,14 +195,9 @@ std::string PatternText(std::string_view text, DisplayPattern pattern) {
 }
 
 std::string RightCell(std::string_view text) {
-  // The table's texts are plain ASCII, one byte a character; others are counted as the window does.
-  const bool ascii = std::all_of(text.begin(), text.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  const std::string_view kept =
-      ascii ? text.substr(0, std::min(text.size(), kCellWidth)) : FirstCharacters(text, kCellWidth);
-  const std::size_t count = ascii ? kept.size() : CharacterCount(kept);
-  std::string cell(kCellWidth - count, ' ');
-  cell.append(kept);
+  std::string cell;
+  cell.reserve(kCellWidth);
+  AppendRightCell(cell, text);
   return cell;
 }
 

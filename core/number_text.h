@@ -4,9 +4,13 @@
 // these, and later steps read the texts back, so they fix the rounding chain of the whole program.
 // All are locale-free: "." is the decimal point, there is no digit grouping.
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "character_count.h"
 
 namespace velmora {
 
@@ -53,6 +57,23 @@ std::string PatternText(std::string_view text, DisplayPattern pattern);
 // keeps its first 7 characters.   "5.00" -> "   5.00", "1234.567" -> "1234.56"
 inline constexpr std::size_t kCellWidth = 7;
 std::string RightCell(std::string_view text);
+
+// The same cell written straight onto the end of a text, as a table of a million rows needs: no
+// string of its own, and inline, since the table pays for two cells a row.
+inline void AppendRightCell(std::string& out, std::string_view text) {
+  std::string_view kept = text.substr(0, std::min(text.size(), kCellWidth));
+  std::size_t count = kept.size();
+  // The table's texts are plain ASCII, one byte a character, so their first 7 bytes are the cell's
+  // text; others are cut and counted as the window counts them.
+  unsigned char bytesOr = 0;
+  for (const char c : kept) bytesOr |= static_cast<unsigned char>(c);
+  if (bytesOr >= 0x80) {
+    kept = FirstCharacters(text, kCellWidth);
+    count = CharacterCount(kept);
+  }
+  if (count < kCellWidth) out.append(kCellWidth - count, ' ');
+  out.append(kept);
+}
 
 // The largest integer not greater than the number: 37.5 -> 37, -0.5 -> -1.
 double Int(double number);

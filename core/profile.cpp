@@ -25,13 +25,6 @@ constexpr std::string_view kCellSeparator = " ";
 constexpr std::string_view kRowEnd = "\r\n";
 constexpr std::size_t kRowLength = 2 * kCellWidth + kCellSeparator.size() + kRowEnd.size();
 
-// A pattern text right-aligned in its 7-character cell, straight into the table: what RightCell
-// makes of it, without a string of its own. Pattern texts are plain ASCII, one byte a character.
-void AppendCell(std::string& table, std::string_view patternText) {
-  if (patternText.size() < kCellWidth) table.append(kCellWidth - patternText.size(), ' ');
-  table.append(patternText.substr(0, kCellWidth));
-}
-
 }  // namespace
 
 void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& planned) {
@@ -76,9 +69,9 @@ void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& 
       values.RowDepth = depth;
       depthText = PatternText(depth, kThreeDecimals);
       radiusText = PatternText(radius, kTwoDecimals);
-      AppendCell(table, radiusText);
+      AppendRightCell(table, radiusText);
       table.append(kCellSeparator);
-      AppendCell(table, depthText);
+      AppendRightCell(table, depthText);
       table.append(kRowEnd);
     });
   } catch (...) {
@@ -87,17 +80,6 @@ void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& 
   }
   keepLastRow();
   fields.Write(Text15, table);
-}
-
-std::optional<std::size_t> PlannedProfileRows(const FieldSet& fields) {
-  using enum FieldId;
-  try {
-    return CountLoopPasses(
-        ReadLoopBounds(fields.Text(Text17), fields.Text(Text18), fields.Text(Text19)),
-        kMaxProfileRows);
-  } catch (const CalcError&) {
-    return std::nullopt;
-  }
 }
 
 }  // namespace velmora

@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <optional>
 
 #include "field_set.h"
 #include "form_values.h"
@@ -23,10 +22,5 @@ using RowsPlanned = std::function<void(std::size_t rows)>;
 // Builds the table into a ProfileText of its own making (it starts empty whatever it held) and
 // writes it to Text15.
 void BuildProfileTable(FieldSet& fields, FormValues& values, const RowsPlanned& planned = {});
-
-// How many rows the table would make from the range now in the fields, or nothing when a bound is
-// not a number or the table would be refused; the same count the table makes. For tools that must
-// know before a press.
-std::optional<std::size_t> PlannedProfileRows(const FieldSet& fields);
 
 }  // namespace velmora

@@ -28,6 +28,7 @@
 #include "field_set.h"
 #include "fuzz_support.h"
 #include "number_text.h"
+#include "planned_rows.h"
 #include "profile.h"
 
 namespace {
@@ -193,7 +194,7 @@ void CheckCalculation(const Calculator& calc, const Recorder& recorder,
 // One Command1_Click with its writes recorded and checked.
 std::vector<Write> Calculate(Calculator& calc, Recorder& recorder) {
   // The count before the press and the one the table itself announces must both be its rows.
-  const std::optional<std::size_t> foretold = velmora::PlannedProfileRows(calc.Fields());
+  const std::optional<std::size_t> foretold = velmora::fuzz::PlannedProfileRows(calc.Fields());
   std::optional<std::size_t> planned;
   recorder.writes.clear();
   try {
@@ -296,13 +297,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       sameRetyped = sameRetyped && retyped[k] == typed[k];
     }
   }
-  if (SkipAsLongTable(velmora::PlannedProfileRows(calc.Fields()), in, data, size)) return -1;
+  if (SkipAsLongTable(velmora::fuzz::PlannedProfileRows(calc.Fields()), in, data, size)) return -1;
   Calculator reference;  // a fresh form with the retyped inputs, for sequence 2
   if (sequence == 2) {
     reference.Form_Load();
     reference.Command3_Click();
     TypeAll(reference, retyped);
-    if (SkipAsLongTable(velmora::PlannedProfileRows(reference.Fields()), in, data, size)) return -1;
+    if (SkipAsLongTable(velmora::fuzz::PlannedProfileRows(reference.Fields()), in, data, size))
+      return -1;
   }
 
   const std::vector<Write> first = Calculate(calc, recorder);

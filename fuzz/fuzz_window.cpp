@@ -27,7 +27,7 @@
 #include "calculator.h"
 #include "fuzz_support.h"
 #include "main_window.h"
-#include "profile.h"
+#include "planned_rows.h"
 
 namespace {
 
@@ -135,7 +135,7 @@ void Step(Shell& form, Input& in) {
     case 2: {
       const Command command = in.Byte() % 2 == 0 ? Command::Calculate : Command::Clear;
       if (command == Command::Calculate &&
-          velmora::PlannedProfileRows(form.Core().Fields()).value_or(0) > kLargestTable) {
+          velmora::fuzz::PlannedProfileRows(form.Core().Fields()).value_or(0) > kLargestTable) {
         break;
       }
       QTest::mouseClick(form.Window().Button(command), Qt::LeftButton);

@@ -53,9 +53,7 @@ QIcon ApplicationIcon() {
 
 Shell::Shell(double dotsPerInch) : window_(std::make_unique<MainWindow>(dotsPerInch)) {
   new FieldBinding(calculator_.Fields(), *window_);  // owned by the window
-  connect(window_.get(), &MainWindow::commandClicked, this, &Shell::OnCommand);
-  connect(window_.get(), &MainWindow::subDiameterFocusLost, this,
-          [this] { calculator_.Text3_LostFocus(); });
+  connect(window_.get(), &MainWindow::commandRaised, this, &Shell::OnCommand);
 }
 
 Shell::~Shell() {
@@ -81,6 +79,9 @@ void Shell::OnCommand(Command command) {
     }
     case Command::Clear:
       calculator_.Command3_Click();
+      break;
+    case Command::FollowSubDiameter:
+      calculator_.Text3_LostFocus();
       break;
     case Command::Exit:
       // No question and nothing to save: the window goes and the event loop ends.

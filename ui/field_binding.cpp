@@ -9,7 +9,7 @@ namespace velmora::ui {
 FieldBinding::FieldBinding(FieldSet& fields, MainWindow& window)
     : QObject(&window), fields_(fields), window_(window) {
   fields_.SetObserver([this](FieldId id, const std::string& text) {
-    if (FieldNumber(id) == kTableField) {
+    if (FieldNumber(id) == FieldNumber(FieldId::Text15)) {
       ShowTable(text);
     } else {
       window_.ShowFieldText(FieldNumber(id), QString::fromStdString(text));
@@ -19,7 +19,7 @@ FieldBinding::FieldBinding(FieldSet& fields, MainWindow& window)
 }
 
 void FieldBinding::ShowTable(const std::string& text) {
-  auto* view = qobject_cast<ProfileView*>(window_.FieldWidget(kTableField));
+  auto* view = qobject_cast<ProfileView*>(window_.FieldWidget(FieldNumber(FieldId::Text15)));
   if (view == nullptr) return;  // the window always makes its table a ProfileView
   // No copy: the view reads the field's string itself, indexed once per write.
   if (view->ShowSource(&text)) return;

@@ -53,8 +53,9 @@ const FontEntry& Font(FontId id);
 
 enum class ElementKind { Field, Caption, Button };
 
-// What a button runs when clicked.
-enum class Command { None, Calculate, Exit, Clear };
+// What an element's event runs: a button's click, or a field's losing the focus to another
+// control of the window.
+enum class Command { None, Calculate, Exit, Clear, FollowSubDiameter };
 
 struct ElementEntry {
   std::string_view name;  // Text1, Label21, Command1, ...
@@ -69,12 +70,11 @@ struct ElementEntry {
   Command command = Command::None;
   std::string_view caption = {};     // a field: the name of the caption that names it
   std::string_view spokenName = {};  // a field whose caption alone says too little when read aloud
+  // A field's own ways, beyond holding a text.
+  bool readOnly = false;                // selected and copied, never typed into
+  bool multiLine = false;               // rows of a table, with a vertical scroll bar
+  Command onLostFocus = Command::None;  // run when the focus moves to another control
 };
-
-// The fields the window makes or wires unlike the others.
-inline constexpr int kSubDiameterField = FieldNumber(FieldId::Text3);  // leaving it sets STOP
-inline constexpr int kLockedField = FieldNumber(FieldId::Text7);       // selectable, not typeable
-inline constexpr int kTableField = FieldNumber(FieldId::Text15);  // the multi-line profile table
 
 struct LineEntry {
   std::string_view name;

@@ -20,6 +20,9 @@
 namespace velmora::ui {
 namespace {
 
+// What a field runs when it loses the focus, kept on the field itself.
+constexpr const char* kLostFocusProperty = "onLostFocus";
+
 QColor ToColor(const Rgb& rgb) {
   return {rgb.red, rgb.green, rgb.blue};
 }
@@ -101,7 +104,7 @@ QWidget* MainWindow::MakeElement(const ElementEntry& entry) {
       button->setDefault(false);
       const Command command = entry.command;
       connect(button, &QPushButton::clicked, this,
-              [this, command] { emit commandClicked(command); });
+              [this, command] { emit commandRaised(command); });
       widget = button;
       break;
     }
@@ -120,8 +123,8 @@ QWidget* MainWindow::MakeElement(const ElementEntry& entry) {
 
 QWidget* MainWindow::MakeField(const ElementEntry& entry) {
   const int field = entry.field;
-  if (field == kTableField) {
-    // Read-only: the user selects and copies the table but cannot type into it.
+  if (entry.multiLine) {
+    // The profile table: read-only, the user selects and copies it but cannot type into it.
     auto* table = new ProfileView(this);
     ApplyColors(table, entry, QPalette::Base, QPalette::Text);
     fields_[static_cast<std::size_t>(field)] = table;
@@ -139,12 +142,14 @@ QWidget* MainWindow::MakeField(const ElementEntry& entry) {
   // which are no number.
   edit->setAttribute(Qt::WA_InputMethodEnabled, false);
   edit->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
-  // Text7, the feed's radiation angle, can be selected and copied but not typed into.
-  if (field == kLockedField) edit->setReadOnly(true);
+  edit->setReadOnly(entry.readOnly);
   ApplyColors(edit, entry, QPalette::Base, QPalette::Text);
   connect(edit, &QLineEdit::textEdited, this,
           [this, field](const QString& text) { emit fieldEdited(field, text); });
-  if (field == kSubDiameterField) edit->installEventFilter(this);
+  if (entry.onLostFocus != Command::None) {
+    edit->setProperty(kLostFocusProperty, QVariant::fromValue(entry.onLostFocus));
+    edit->installEventFilter(this);
+  }
   fields_[static_cast<std::size_t>(field)] = edit;
   return edit;
 }
@@ -207,12 +212,13 @@ QString MainWindow::FieldText(int field) const {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut && watched == FieldWidget(kSubDiameterField)) {
+  const QVariant onLostFocus = watched->property(kLostFocusProperty);
+  if (event->type() == QEvent::FocusOut && onLostFocus.isValid()) {
     // Only a move to another control of this window counts: not a context menu opening over the
     // field, and not a switch to another application.
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-      emit subDiameterFocusLost();
+      emit commandRaised(onLostFocus.value<Command>());
     }
   }
   return QWidget::eventFilter(watched, event);

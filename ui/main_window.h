@@ -39,11 +39,10 @@ class MainWindow : public QWidget {
   [[nodiscard]] QString FieldText(int field) const;
 
  signals:
-  void commandClicked(velmora::ui::Command command);
+  // A button was clicked, or a field that runs a command lost the focus to another control.
+  void commandRaised(velmora::ui::Command command);
   // The user changed a field's text (typing, pasting, cutting, undo).
   void fieldEdited(int field, const QString& text);
-  // The focus left the sub-reflector diameter for another control of the window.
-  void subDiameterFocusLost();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

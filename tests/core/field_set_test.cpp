@@ -49,6 +49,15 @@ TEST(field_set, observer_sees_the_stored_text) {
   EXPECT_EQ(seen[1].second, "   0.00   0.000\r\n");
 }
 
+TEST(field_set, a_write_is_marked_once_and_a_users_text_never) {
+  FieldSet fields;
+  fields.Write(Text5, "159.951");
+  fields.StoreUserText(Text1, "371");
+  EXPECT_TRUE(fields.TakeChange(Text5));
+  EXPECT_FALSE(fields.TakeChange(Text5));
+  EXPECT_FALSE(fields.TakeChange(Text1));
+}
+
 TEST(field_set, number_follows_every_change_of_the_text) {
   FieldSet fields;
   EXPECT_THROW((void)fields.Number(Text1), CalcError);  // empty

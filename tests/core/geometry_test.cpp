@@ -24,6 +24,18 @@ std::string Shortest(double x) {
   return {buffer, result.ptr};
 }
 
+// The default antenna's profile table, worked out apart from the core (worked_design.py).
+constexpr const char* kDefaultTable =
+    "   0.00   0.000\r\n   1.00   0.004\r\n   2.00   0.015\r\n   3.00   0.035\r\n"
+    "   4.00   0.062\r\n   5.00   0.096\r\n   6.00   0.138\r\n   7.00   0.187\r\n"
+    "   8.00   0.243\r\n   9.00   0.307\r\n  10.00   0.377\r\n  11.00   0.453\r\n"
+    "  12.00   0.536\r\n  13.00   0.626\r\n  14.00   0.721\r\n  15.00   0.822\r\n"
+    "  16.00   0.929\r\n  17.00   1.040\r\n  18.00   1.157\r\n  19.00   1.279\r\n"
+    "  20.00   1.406\r\n  21.00   1.537\r\n  22.00   1.672\r\n  23.00   1.812\r\n"
+    "  24.00   1.955\r\n  25.00   2.102\r\n  26.00   2.253\r\n  27.00   2.406\r\n"
+    "  28.00   2.563\r\n  29.00   2.724\r\n  30.00   2.887\r\n  31.00   3.052\r\n"
+    "  32.00   3.221\r\n  33.00   3.391\r\n  34.00   3.565\r\n  35.00   3.740\r\n";
+
 class GeometryTest : public CalculatorTest {};
 
 TEST_F(GeometryTest, default_antenna_writes_every_field_in_order_with_its_texts) {
@@ -31,15 +43,12 @@ TEST_F(GeometryTest, default_antenna_writes_every_field_in_order_with_its_texts)
   // Each write as the field holds it: the general text (cut to 10 characters in Text8..Text14),
   // then for the patterned fields their display text.
   const std::vector<Write> expected = {
-      {Text5, "159.951"},           {Text5, "159.951"},
-      {Text6, "120.16364259306"},   {Text6, "120.164"},
-      {Text7, "80.0933992488882"},  {Text7, "80.093"},
-      {Text16, "53.4929447143188"}, {Text16, "53.493"},
-      {Text8, "20.1653017"},        {Text9, "41.6726638"},
-      {Text10, "30.9189827"},       {Text11, "54.4206846"},
-      {Text12, "40.3935563"},       {Text13, "7.01356415"},
-      {Text14, "906.793409"},       {Text15, calc.Fields().Text(Text15)},
-      {Text20, "37.9325469"},       {Text20, "37.93"},
+      {Text5, "159.951"},           {Text5, "159.951"},          {Text6, "120.16364259306"},
+      {Text6, "120.164"},           {Text7, "80.0933992488882"}, {Text7, "80.093"},
+      {Text16, "53.4929447143188"}, {Text16, "53.493"},          {Text8, "20.1653017"},
+      {Text9, "41.6726638"},        {Text10, "30.9189827"},      {Text11, "54.4206846"},
+      {Text12, "40.3935563"},       {Text13, "7.01356415"},      {Text14, "906.793409"},
+      {Text15, kDefaultTable},      {Text20, "37.9325469"},      {Text20, "37.93"},
       {Text21, "98.1130343919862"}, {Text21, "98.11"},
   };
   EXPECT_EQ(writes, expected);
@@ -164,6 +173,32 @@ TEST_F(GeometryTest, worked_designs) {
         {Text21, "957.05"}},
        // The table starts at the vertex, |a| below the centre, whatever the sign of a.
        {{0, "   0.00   0.000"}, {1, "   1.00   0.001"}, {35, "  35.00   0.696"}}},
+      // Steps 17 and 18 read the unrounded form-level values, not the cut or rounded fields:
+      // from Text5, Text8 and Text9 (or from 2 x Text10) A would be 1194.32.
+      {"F, QF and F'Q unrounded in A",
+       {"3361", "0.5055", "592", "0.578"},
+       {{Text5, "1698.986"},
+        {Text6, "105.261"},
+        {Text7, "93.559"},
+        {Text16, "415.554"},
+        {Text8, "226.277830"},
+        {Text9, "278.392669"},
+        {Text10, "252.335249"},
+        {Text11, "406.347731"},
+        {Text12, "372.582416"},
+        {Text13, "16.8826575"},
+        {Text14, "63388.0537"},
+        {Text20, "269.22"},
+        {Text21, "1194.31"}},
+       {}},
+      {"c and a unrounded in B: from Text10 or Text13 it would be 388.99",
+       {"1823", "0.3359", "575", "0.862"},
+       {{Text10, "270.299480"}, {Text13, "118.695519"}, {Text20, "389.00"}, {Text21, "71.75"}},
+       {}},
+      {"b^2 from the cut a: from the unrounded a it would be 7635.06849",
+       {"4896", "0.4581", "163", "0.878"},
+       {{Text10, "92.0413696"}, {Text13, "28.9230914"}, {Text14, "7635.06850"}},
+       {}},
   };
   for (const auto& c : cases) {
     Calculator fresh;

@@ -205,10 +205,20 @@ TEST(pattern_text, converts_a_text_value_first) {
 }
 
 TEST(right_cell, pads_in_front_or_keeps_the_first_seven) {
+  // The last rows count characters, not bytes: a minus sign and full-width digits of three bytes.
   const std::pair<const char*, const char*> cases[] = {
-      {"5.00", "   5.00"},     {"0.123", "  0.123"},    {"12.345", " 12.345"},
-      {"1234.567", "1234.56"}, {"-123.456", "-123.45"}, {"10000.00", "10000.0"},
-      {"", "       "},         {"1000.000", "1000.00"}, {"abcdefg", "abcdefg"},
+      {"5.00", "   5.00"},
+      {"0.123", "  0.123"},
+      {"12.345", " 12.345"},
+      {"1234.567", "1234.56"},
+      {"-123.456", "-123.45"},
+      {"10000.00", "10000.0"},
+      {"", "       "},
+      {"1000.000", "1000.00"},
+      {"abcdefg", "abcdefg"},
+      {"\u22121.5", "   \u22121.5"},
+      {"\uFF11\uFF12\uFF13\uFF14.\uFF15\uFF16\uFF17", "\uFF11\uFF12\uFF13\uFF14.\uFF15\uFF16"},
+      {"1234.567\u00E9", "1234.56"},
   };
   for (const auto& [text, cell] : cases) EXPECT_EQ(RightCell(text), cell) << text;
 }
@@ -234,6 +244,10 @@ TEST(characters, counted_in_utf16_units_and_never_split) {
   EXPECT_EQ(FirstCharacters("12345678\xF0\x9F\x98\x80", 10), "12345678\xF0\x9F\x98\x80");
   EXPECT_EQ(FirstCharacters("あいうえおかきくけこさ", 10), "あいうえおかきくけこ");
   EXPECT_EQ(FirstCharacters("\xFF\xFE", 1), "\xFF");  // stray bytes count one each
+  EXPECT_EQ(CharacterCount("\xE5\x89"), 2U);          // a sequence cut short by the end
+  EXPECT_EQ(CharacterCount("\xE5\x89!"), 3U);         // or by a byte that continues nothing
+  EXPECT_EQ(CharacterCount("a\x80"), 2U);             // a continuation byte on its own
+  EXPECT_EQ(CharacterCount("a\xE5\x89\xAF"), 2U);     // a character that ends the text
 }
 
 }  // namespace

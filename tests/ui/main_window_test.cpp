@@ -69,7 +69,16 @@ class MainWindowTest : public QObject {
     QVERIFY(table != nullptr);
     QCOMPARE(table->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(table->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(table->lineWrapMode(), ProfileView::WidgetWidth);
+    // A line three views wide wraps into three rows or more, none wider than the view.
+    const int digit = QFontMetrics(table->font()).horizontalAdvance('7');
+    table->ShowText(
+        std::string(static_cast<std::size_t>(3 * table->viewport()->width() / digit), '7'));
+    QVERIFY(table->RowCount() >= 3);
+    const TextIndex& rows = table->Index();
+    for (std::size_t row = 0; row < rows.RowCount(); ++row) {
+      const TextRow shown = rows.RowAt(row);
+      QVERIFY(rows.XOf(shown, shown.end) <= kWidthPerPixel * table->viewport()->width());
+    }
   }
 
   void startsWithTheDefaultsAndTheFocusInText1() {

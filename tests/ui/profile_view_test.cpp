@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -23,6 +24,7 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <new>
@@ -144,6 +146,27 @@ class ProfileViewTest : public QObject {
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(View(), static_cast<Qt::Key>(key), modifiers);
   }
+  // Keys as "Down S+Down C+End SC+Home": Shift, Ctrl, both; "Down*3" three times.
+  static QTestEventList Keys(const QString& keys) {
+    QTestEventList events;
+    for (const QString& word : keys.split(' ', Qt::SkipEmptyParts)) {
+      const QStringList parts = word.split('+');
+      const QString modifiers = parts.size() > 1 ? parts.first() : QString();
+      const QStringList repeat = parts.last().split('*');
+      static const QHash<QString, Qt::Key> kNames = {
+          {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right},   {"Up", Qt::Key_Up},
+          {"Down", Qt::Key_Down}, {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown},
+          {"Home", Qt::Key_Home}, {"End", Qt::Key_End}};
+      const Qt::Key key = kNames.value(repeat.first());
+      const Qt::KeyboardModifiers held =
+          (modifiers.contains('S') ? Qt::ShiftModifier : Qt::NoModifier) |
+          (modifiers.contains('C') ? Qt::ControlModifier : Qt::NoModifier);
+      for (int k = 0; k < (repeat.size() > 1 ? repeat.last().toInt() : 1); ++k) {
+        events.addKeyClick(key, held);
+      }
+    }
+    return events;
+  }
   // The centre of a text row of the view, in viewport coordinates (4 pixels of margin).
   QPoint RowPoint(int row, int x) {
     const int height = QFontMetrics(View()->font()).height();
@@ -174,69 +197,163 @@ class ProfileViewTest : public QObject {
     Key(Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(ClipboardText(), shown);
     QCOMPARE(ClipboardText().count('\n'), 36);
-    // Plain text only.
-    QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
+    // The plain text, and the same rows as a table for spreadsheets.
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(),
+             (QStringList{"text/plain", "text/html", "text/tab-separated-values"}));
   }
 
-  // Keys from the top of the worked example's table, and the text Ctrl+C then copies. The rows'
-  // texts are those of the worked example; radius 4, not among them, is by hand:
-  // sqrt(7.01356415^2 * (16 / 906.793409 + 1)) - 7.01356415 = 0.0616.
+  // Keys from the top of the worked example's table, the text Ctrl+C then copies and the table
+  // forms of the copy. The rows' texts are those of the worked example; radius 4, not among them,
+  // is by hand: sqrt(7.01356415^2 * (16 / 906.793409 + 1)) - 7.01356415 = 0.0616.
   void keyboardSelects_data() {
-    QTest::addColumn<QTestEventList>("keys");
+    QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("copied");
-    const auto keys = [](std::initializer_list<std::pair<Qt::Key, Qt::KeyboardModifiers>> list) {
-      QTestEventList events;
-      for (const auto& [key, modifiers] : list) events.addKeyClick(key, modifiers);
-      return events;
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("tabSeparated");
+    const auto row = [](const char* name, const char* keys, const char* copied, const char* html,
+                        const char* tabSeparated) {
+      QTest::newRow(name) << keys << copied << html << tabSeparated;
     };
-    const auto shift = Qt::KeyboardModifiers(Qt::ShiftModifier);
-    const auto none = Qt::KeyboardModifiers(Qt::NoModifier);
-    const auto control = Qt::KeyboardModifiers(Qt::ControlModifier);
-    QTest::newRow("Down Down, Shift+Down x3 -> rows 3 to 5")
-        << keys({{Qt::Key_Down, none},
-                 {Qt::Key_Down, none},
-                 {Qt::Key_Down, shift},
-                 {Qt::Key_Down, shift},
-                 {Qt::Key_Down, shift}})
-        << QStringLiteral("   2.00   0.015\n   3.00   0.035\n   4.00   0.062\n");
-    QTest::newRow("Shift+Right Shift+End Shift+Left -> row 1 but its last digit")
-        << keys({{Qt::Key_Right, shift}, {Qt::Key_End, shift}, {Qt::Key_Left, shift}})
-        << QStringLiteral("   0.00   0.00");
-    QTest::newRow("Down End, Shift+Left x5 -> the depth of row 2") << keys({{Qt::Key_Down, none},
-                                                                            {Qt::Key_End, none},
-                                                                            {Qt::Key_Left, shift},
-                                                                            {Qt::Key_Left, shift},
-                                                                            {Qt::Key_Left, shift},
-                                                                            {Qt::Key_Left, shift},
-                                                                            {Qt::Key_Left, shift}})
-                                                                   << QStringLiteral("0.004");
-    QTest::newRow("Shift+Ctrl+Right x2 -> the radius of row 1 and the blanks after it")
-        << keys({{Qt::Key_Right, shift | control}, {Qt::Key_Right, shift | control}})
-        << QStringLiteral("   0.00   ");
-    QTest::newRow("Down Right, Shift+Down x2 -> the cursor keeps its column")
-        << keys({{Qt::Key_Down, none},
-                 {Qt::Key_Right, none},
-                 {Qt::Key_Down, shift},
-                 {Qt::Key_Down, shift}})
-        << QStringLiteral("  1.00   0.004\n   2.00   0.015\n ");
-    QTest::newRow("Ctrl+End Shift+Up -> the last row")
-        << keys({{Qt::Key_End, control}, {Qt::Key_Up, shift}})
-        << QStringLiteral("  35.00   3.740\n");
-    QTest::newRow("Ctrl+End Shift+Ctrl+Home -> everything")
-        << keys({{Qt::Key_End, control}, {Qt::Key_Home, shift | control}})
-        << QString();  // compared with the field below
+    row("Down Down, Shift+Down x3 -> rows 3 to 5", "Down Down S+Down S+Down S+Down",
+        "   2.00   0.015\n   3.00   0.035\n   4.00   0.062\n",
+        "<table>\n<tr><td>2.00</td><td>0.015</td></tr>\n<tr><td>3.00</td><td>0.035</td></tr>\n"
+        "<tr><td>4.00</td><td>0.062</td></tr>\n</table>\n",
+        "2.00\t0.015\n3.00\t0.035\n4.00\t0.062\n");
+    row("Shift+Right Shift+End Shift+Left -> row 1 but its last digit", "S+Right S+End S+Left",
+        "   0.00   0.00", "<table>\n<tr><td>0.00</td><td>0.00</td></tr>\n</table>\n",
+        "0.00\t0.00\n");
+    row("Down End, Shift+Left x5 -> the depth of row 2",
+        "Down End S+Left S+Left S+Left S+Left S+Left", "0.004",
+        "<table>\n<tr><td>0.004</td></tr>\n</table>\n", "0.004\n");
+    row("Shift+Ctrl+Right x2 -> the radius of row 1 and the blanks after it", "SC+Right SC+Right",
+        "   0.00   ", "<table>\n<tr><td>0.00</td></tr>\n</table>\n", "0.00\n");
+    row("Down Right, Shift+Down x2 -> the cursor keeps its column", "Down Right S+Down S+Down",
+        "  1.00   0.004\n   2.00   0.015\n ",
+        "<table>\n<tr><td>1.00</td><td>0.004</td></tr>\n<tr><td>2.00</td><td>0.015</td></tr>\n"
+        "</table>\n",
+        "1.00\t0.004\n2.00\t0.015\n");
+    row("Ctrl+End Shift+Up -> the last row", "C+End S+Up", "  35.00   3.740\n",
+        "<table>\n<tr><td>35.00</td><td>3.740</td></tr>\n</table>\n", "35.00\t3.740\n");
+    row("Ctrl+End Shift+Ctrl+Home -> everything", "C+End SC+Home", "*", "", "");
+    row("Shift+Ctrl+End -> everything", "SC+End", "*", "", "");
+    // At the ends of the text a motion stays, or goes to the end it is at.
+    row("Shift+Left at the start -> nothing", "S+Left", "", "", "");
+    row("Shift+Ctrl+Left at the start -> nothing", "SC+Left", "", "", "");
+    row("Shift+PageUp at the start -> nothing", "S+PageUp", "", "", "");
+    row("Right x3 Shift+Up -> the first row's start", "Right Right Right S+Up", "   ",
+        "<table>\n</table>\n", "");
+    row("Right x5 Shift+Home -> the row's start", "Right Right Right Right Right S+Home", "   0.",
+        "<table>\n<tr><td>0.</td></tr>\n</table>\n", "0.\n");
+    row("Down Down Right Shift+PageUp -> the first row, same column", "Down Down Right S+PageUp",
+        "  0.00   0.000\n   1.00   0.004\n ",
+        "<table>\n<tr><td>0.00</td><td>0.000</td></tr>\n<tr><td>1.00</td><td>0.004</td></tr>\n"
+        "</table>\n",
+        "0.00\t0.000\n1.00\t0.004\n");
+    row("Down Shift+Left -> the line end before", "Down S+Left", "\n", "<table>\n</table>\n", "");
+    row("Down Shift+Ctrl+Left -> the line end before", "Down SC+Left", "\n", "<table>\n</table>\n",
+        "");
+    row("End Shift+Right -> the next line's start", "End S+Right", "\n", "<table>\n</table>\n", "");
+    row("End Shift+Ctrl+Right -> the next line's start", "End SC+Right", "\n",
+        "<table>\n</table>\n", "");
+    row("Ctrl+End Shift+Right -> nothing", "C+End S+Right", "", "", "");
+    row("Ctrl+End Shift+Ctrl+Right -> nothing", "C+End SC+Right", "", "", "");
+    row("Ctrl+End Shift+Down -> nothing", "C+End S+Down", "", "", "");
+    row("Ctrl+End Shift+PageDown -> nothing", "C+End S+PageDown", "", "", "");
+    row("Ctrl+End Shift+End -> nothing", "C+End S+End", "", "", "");
+    row("Ctrl+End Shift+Home -> nothing, the last line is empty", "C+End S+Home", "", "", "");
+    row("Ctrl+End Up Right Shift+Down -> to the end", "C+End Up Right S+Down", " 35.00   3.740\n",
+        "<table>\n<tr><td>35.00</td><td>3.740</td></tr>\n</table>\n", "35.00\t3.740\n");
+    row("End on row 35, Down x2, Shift+Up -> the column kept over the empty line",
+        "C+End Up Up End Down Down S+Up", "\n", "<table>\n</table>\n", "");
+    row("Ctrl+End Up Up Right Shift+PageDown -> to the end", "C+End Up Up Right S+PageDown",
+        " 34.00   3.565\n  35.00   3.740\n",
+        "<table>\n<tr><td>34.00</td><td>3.565</td></tr>\n<tr><td>35.00</td><td>3.740</td></tr>\n"
+        "</table>\n",
+        "34.00\t3.565\n35.00\t3.740\n");
   }
   void keyboardSelects() {
-    QFETCH(QTestEventList, keys);
+    QFETCH(QString, keys);
     QFETCH(QString, copied);
+    QFETCH(QString, html);
+    QFETCH(QString, tabSeparated);
     Started();
     Click(Command::Calculate);
-    if (copied.isEmpty()) copied = Shown(TableField());
+    if (copied == "*") copied = Shown(TableField());
     View()->setFocus();
-    keys.simulate(View());
+    QGuiApplication::clipboard()->clear();
+    Keys(keys).simulate(View());
     Key(Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(ClipboardText(), copied);
     QCOMPARE(View()->SelectedText(), copied);
+    if (copied == Shown(TableField())) return;  // the table's forms of three rows suffice
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();  // none when cleared
+    const auto form = [mime](const char* type) {
+      return mime != nullptr ? QString::fromUtf8(mime->data(type)) : QString();
+    };
+    QCOMPARE(form("text/html"), html);
+    QCOMPARE(form("text/tab-separated-values"), tabSeparated);
+  }
+
+  void copyOfAnyTextIsValidHtml() {
+    Started();
+    form_->Window().ShowFieldText(15, QStringLiteral("a<b & c>d\n\n e"));
+    View()->setFocus();
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QString::fromUtf8(QGuiApplication::clipboard()->mimeData()->data("text/html")),
+             QStringLiteral("<table>\n<tr><td>a&lt;b</td><td>&amp;</td><td>c&gt;d</td></tr>\n"
+                            "<tr><td>e</td></tr>\n</table>\n"));
+  }
+
+  // A jump of the cursor scrolls just far enough to show it, in a table of 1,000 rows; the
+  // expected top row in pages P and from the top or the last top.
+  void cursorScrollsIntoView_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("fromLastTop");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("Down to the page's last row: no scroll") << "Down*P-1" << false << 0 << 0;
+    QTest::newRow("Down one row beyond the page: one row") << "Down*P" << false << 0 << 1;
+    QTest::newRow("Page Down: a page") << "PageDown" << false << 1 << 0;
+    QTest::newRow("Page Down, Page Up: the top") << "PageDown PageUp" << false << 0 << 0;
+    QTest::newRow("Page Down x2, Ctrl+Home: the top")
+        << "PageDown PageDown C+Home" << false << 0 << 0;
+    QTest::newRow("Ctrl+End: the last top") << "C+End" << true << 0 << 0;
+    QTest::newRow("Ctrl+End, Up to the page's top row") << "C+End Up*P-1" << true << 0 << 0;
+    QTest::newRow("Ctrl+End, Up one row above the page") << "C+End Up*P" << true << 0 << -1;
+    QTest::newRow("Ctrl+End, Page Up: a page up") << "C+End PageUp" << true << -1 << 0;
+    QTest::newRow("Ctrl+End, Home: the last top") << "C+End Home" << true << 0 << 0;
+  }
+  void cursorScrollsIntoView() {
+    QFETCH(QString, keys);
+    QFETCH(bool, fromLastTop);
+    QFETCH(int, pages);
+    QFETCH(int, rows);
+    Started();
+    SetRange("1", "1000");
+    Click(Command::Calculate);
+    View()->setFocus();
+    QScrollBar* bar = View()->verticalScrollBar();
+    const int page = bar->pageStep();
+    QCOMPARE(bar->maximum(), 1001 - page);  // 1,000 rows and the empty line after the last
+    keys.replace("*P-1", "*" + QString::number(page - 1))
+        .replace("*P", "*" + QString::number(page));
+    Keys(keys).simulate(View());
+    QCOMPARE(bar->value(), (fromLastTop ? bar->maximum() : 0) + pages * page + rows);
+  }
+
+  void aKeyBringsTheScrolledAwayCursorBack() {
+    Started();
+    SetRange("1", "1000");
+    Click(Command::Calculate);
+    View()->setFocus();
+    View()->verticalScrollBar()->setValue(500);
+    Key(Qt::Key_Right);
+    QCOMPARE(View()->verticalScrollBar()->value(), 0);
+    Key(Qt::Key_End, Qt::ControlModifier);
+    View()->verticalScrollBar()->setValue(500);
+    Key(Qt::Key_Left);  // to the last row of the table, just above the empty line
+    QCOMPARE(View()->verticalScrollBar()->value(), View()->verticalScrollBar()->maximum() - 1);
   }
 
   void pageKeysMoveAndScroll() {
@@ -383,6 +500,92 @@ class ProfileViewTest : public QObject {
     // A double-click selects the word under the pointer: the depth at the end of row 2.
     QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, RowPoint(2, 70));
     QCOMPARE(View()->SelectedText(), QStringLiteral("0.015"));
+  }
+
+  // What a press of each mouse button on row 5 does to a selection of rows 1 and 2 (made with
+  // the keyboard, the cursor at the start of row 3).
+  void mouseButtonsAndTheSelection_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<int>("cursorLine");
+    const QString rows12 = QStringLiteral("   1.00   0.004\n   2.00   0.015\n");
+    QTest::newRow("left: the cursor, no selection") << int(Qt::LeftButton) << false << "" << 5;
+    QTest::newRow("Shift+left: extended from the anchor")
+        << int(Qt::LeftButton) << true << rows12 + "   3.00   0.035\n   4.00   0.062\n"
+        << 5;
+    QTest::newRow("right: kept") << int(Qt::RightButton) << false << rows12 << 3;
+    QTest::newRow("Shift+right: kept") << int(Qt::RightButton) << true << rows12 << 3;
+    QTest::newRow("middle: kept") << int(Qt::MiddleButton) << false << rows12 << 3;
+    QTest::newRow("Shift+middle: kept") << int(Qt::MiddleButton) << true << rows12 << 3;
+  }
+  void mouseButtonsAndTheSelection() {
+    QFETCH(int, button);
+    QFETCH(bool, shift);
+    QFETCH(QString, selected);
+    QFETCH(int, cursorLine);
+    Started();
+    Click(Command::Calculate);
+    View()->setFocus();
+    Keys("Down S+Down S+Down").simulate(View());
+    const auto modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+    QTest::mousePress(View()->viewport(), Qt::MouseButton(button), modifiers, RowPoint(5, 2));
+    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();  // the right button's
+    QTest::mouseRelease(View()->viewport(), Qt::MouseButton(button), modifiers, RowPoint(5, 2));
+    QCOMPARE(View()->SelectedText(), selected);
+    QCOMPARE(View()->CursorLine(), std::size_t(cursorLine));
+  }
+
+  // A click lands before a character in its left half and after it in its right half: the
+  // characters from there to the end of row 1, "   1.00   0.004", with Shift+End.
+  void clickLandsWithinACharacter_data() {
+    QTest::addColumn<int>("character");
+    QTest::addColumn<bool>("rightHalf");
+    QTest::addColumn<QString>("rest");
+    QTest::addColumn<QString>("word");  // what a double-click there selects
+    QTest::newRow("the first blank's left half") << 0 << false << "   1.00   0.004"
+                                                 << "   ";
+    QTest::newRow("the first blank's right half") << 0 << true << "  1.00   0.004"
+                                                  << "   ";
+    QTest::newRow("the radius' 1, left half") << 3 << false << "1.00   0.004"
+                                              << "1.00";
+    QTest::newRow("the radius' 1, right half") << 3 << true << ".00   0.004"
+                                               << "1.00";
+    QTest::newRow("the blank after the radius, left half") << 7 << false << "   0.004"
+                                                           << "1.00";
+    QTest::newRow("the blank after the radius, right half") << 7 << true << "  0.004"
+                                                            << "   ";
+    QTest::newRow("the depth's point, left half") << 11 << false << ".004"
+                                                  << "0.004";
+    QTest::newRow("the last digit's left half") << 14 << false << "4"
+                                                << "0.004";
+    QTest::newRow("the last digit's right half") << 14 << true << ""
+                                                 << "0.004";
+  }
+  void clickLandsWithinACharacter() {
+    QFETCH(int, character);
+    QFETCH(bool, rightHalf);
+    QFETCH(QString, rest);
+    QFETCH(QString, word);
+    Started();
+    Click(Command::Calculate);
+    // The character's left edge and width in 1/64 pixel, as fonts measure them.
+    const QFontMetricsF metrics(View()->font());
+    const auto width = [&](QChar c) {
+      return std::llround(metrics.horizontalAdvance(c) * kWidthPerPixel);
+    };
+    const QString row = QStringLiteral("   1.00   0.004");
+    long long left = 0;
+    for (int k = 0; k < character; ++k) left += width(row[k]);
+    const long long middle = left + width(row[character]) / 2;
+    // The last whole pixel before the middle, or the first at or after it.
+    const long long firstAtOrAfter = (middle + kWidthPerPixel - 1) / kWidthPerPixel;
+    const QPoint at = RowPoint(1, 4 + static_cast<int>(firstAtOrAfter - (rightHalf ? 0 : 1)));
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    Key(Qt::Key_End, Qt::ShiftModifier);
+    QCOMPARE(View()->SelectedText(), rest);
+    QTest::mouseDClick(View()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QCOMPARE(View()->SelectedText(), word);
   }
 
   void wheelScrollsIt() {
