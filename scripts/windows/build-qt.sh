@@ -58,6 +58,39 @@ if [[ -z $source_dir ]]; then
   source_dir=$(find . -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -1)
 fi
 
+# Debian's source leaves out Wintab's headers (their licence forbids changes), which the windows
+# platform plugin includes for graphics tablets; Debian's Wine headers declare the same interface.
+wintab=$source_dir/src/3rdparty/wintab
+if [[ ! -f $wintab/wintab.h ]]; then
+  rm -rf wine-headers && mkdir wine-headers
+  (cd wine-headers && apt-get download -qq libwine-dev 2>/dev/null && dpkg-deb -x libwine-dev_*.deb .)
+  mkdir -p "$wintab"
+  cp wine-headers/usr/include/wine/wine/windows/wintab.h "$wintab/wine_wintab.h"
+  cp wine-headers/usr/include/wine/wine/windows/pktdef.h "$wintab/pktdef.h"
+  cat >"$wintab/wintab.h" <<'HEADER'
+/* Wine's declarations of the Wintab interface, with the Wine macros they use. */
+#ifndef VELMORA_WINTAB_H
+#define VELMORA_WINTAB_H
+#include <windows.h>
+#ifdef UNICODE
+#define WINELIB_NAME_AW(name) name##W
+#else
+#define WINELIB_NAME_AW(name) name##A
+#endif
+#define DECL_WINELIB_TYPE_AW(type) typedef WINELIB_NAME_AW(type) type;
+#ifndef API
+#define API WINAPI
+#endif
+#include "wine_wintab.h"
+#endif
+HEADER
+fi
+
+# Qt 6.4's windows platform plugin asks for the dynamic OpenGL loader without asking whether
+# OpenGL is built at all; without OpenGL there is no loader.
+sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+  "$source_dir/src/plugins/platforms/windows/qwindowswindow.cpp"
+
 # Only what velmora uses: Core, Gui, Widgets and Test, the windows and offscreen platforms and
 # the windowsvista style; qtbase's bundled zlib, PCRE2, FreeType, HarfBuzz, libpng and
 # double-conversion, so that nothing beyond Windows' own DLLs is needed.
