@@ -87,9 +87,13 @@ HEADER
 fi
 
 # Qt 6.4's windows platform plugin asks for the dynamic OpenGL loader without asking whether
-# OpenGL is built at all; without OpenGL there is no loader.
+# OpenGL is built at all, and for the DirectWrite font database (an option, GDI's is the default)
+# without asking whether Direct2D, which Qt Gui builds it with, is there.
+plugin=$source_dir/src/plugins/platforms/windows
 sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
-  "$source_dir/src/plugins/platforms/windows/qwindowswindow.cpp"
+  "$plugin/qwindowswindow.cpp"
+sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+  "$plugin/qwindowsintegration.cpp"
 
 # Only what velmora uses: Core, Gui, Widgets and Test, the windows and offscreen platforms and
 # the windowsvista style; qtbase's bundled zlib, PCRE2, FreeType, HarfBuzz, libpng and
