@@ -11,6 +11,7 @@ source "$(dirname "$0")/../../scripts/virtual-display.sh"
 app=""
 virtual_display_pid=""
 wine=""  # the Windows program runs under Wine
+ending=30  # tenths of a second the process may take to end after Exit
 cleanup() {
   stop_process "$app"
   [ -z "$wine" ] || end_wine_prefix
@@ -28,6 +29,8 @@ if [[ $program == *.exe ]]; then
   source "$(dirname "$0")/../../scripts/windows/wine-prefix.sh"
   unset QT_QPA_PLATFORM
   new_wine_prefix "$work/wine"
+  ending=100  # Wine tears a Windows process down in a second or two
+
 fi
 
 $wine "$program" & app=$!
@@ -146,7 +149,7 @@ fi
 
 # Exit: centre of Command2 (6360, 4560, 1212 x 1572 twips); the process must end at once.
 xdotool mousemove --window "$window" 464 356 click 1
-for _ in $(seq 30); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq "$ending"); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then echo "FAIL: still running after Exit"; fail=1; else
   if wait "$app"; then echo "ok: Exit ended the program"; else
     echo "FAIL: the program ended with a failure code"; fail=1; fi
