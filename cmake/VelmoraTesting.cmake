@@ -1,8 +1,32 @@
 # One helper registers every test. Window tests run on Qt's offscreen platform, once in the C
 # locale and once in a Japanese session's (ja_JP.UTF-8, made by the test run itself in the build
 # folder, so that no system locale is needed or changed).
-find_package(GTest REQUIRED)
+if(CMAKE_CROSSCOMPILING)
+  # No GoogleTest library exists for the target: it is built from the sources that Debian's
+  # libgtest-dev ships, with the same compiler; its project names the targets GTest::gtest_main
+  # and GTest::gmock as the installed package does.
+  set(VELMORA_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest's sources")
+  set(INSTALL_GTEST OFF)
+  add_subdirectory(${VELMORA_GTEST_SOURCE_DIR} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+else()
+  find_package(GTest REQUIRED)
+endif()
 include(GoogleTest)
+
+# Qt's offscreen platform finds faces through fontconfig on Debian; on Windows it reads the one
+# folder QT_QPA_FONTDIR names, here filled with links to the build machine's faces.
+set(velmora_test_fonts /usr/share/fonts/truetype)
+if(WIN32)
+  set(velmora_test_fonts ${PROJECT_BINARY_DIR}/test-fonts)
+  file(GLOB_RECURSE faces /usr/share/fonts/*.ttf /usr/share/fonts/*.ttc /usr/share/fonts/*.otf)
+  file(MAKE_DIRECTORY ${velmora_test_fonts})
+  foreach(face IN LISTS faces)
+    get_filename_component(name ${face} NAME)
+    if(NOT EXISTS ${velmora_test_fonts}/${name})
+      file(CREATE_LINK ${face} ${velmora_test_fonts}/${name} SYMBOLIC)
+    endif()
+  endforeach()
+endif()
 
 set(VELMORA_LOCALE_DIR ${CMAKE_BINARY_DIR}/locale)
 set(VELMORA_JAPANESE_SESSION "LOCPATH=${VELMORA_LOCALE_DIR};LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8")
@@ -56,7 +80,14 @@ function(velmora_add_test name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} velmora_flags)
     target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
     if(ARG_QT)
-      set(offscreen "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts/truetype")
+      set(offscreen "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=${velmora_test_fonts}")
+      if(WIN32)
+        # Wine keeps Linux's QT_ variables from a Windows program, and hands on WINEQT_ ones as QT_.
+        string(REPLACE "QT_" "WINEQT_" for_wine "${offscreen}")
+        string(APPEND offscreen ";${for_wine}")
+        # A static Qt links only the windows platform by itself.
+        qt_import_plugins(${name} INCLUDE Qt6::QOffscreenIntegrationPlugin)
+      endif()
       add_test(NAME ${name} COMMAND ${name})
       set_tests_properties(${name} PROPERTIES ENVIRONMENT "${offscreen};LANG=C;LC_ALL=C")
       add_test(NAME ${name}_ja_JP COMMAND ${name})

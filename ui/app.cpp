@@ -29,12 +29,15 @@ void ConfigureApplication(QApplication& app) {
   InstallFontSubstitutes();
 
   // The program speaks Japanese: Qt's own texts (a field's context menu) come from its Japanese
-  // translations.
+  // translations, installed with Qt on Debian, carried inside the program on Windows.
   const QLocale japanese(QLocale::Japanese, QLocale::Japan);
   QLocale::setDefault(japanese);
   auto* translator = new QTranslator(&app);
-  if (translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  const auto load = [&](const QString& folder) {
+    return translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"), folder);
+  };
+  if (load(QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+      load(QStringLiteral(":/translations"))) {
     QApplication::installTranslator(translator);
   }
 }

@@ -10,22 +10,44 @@
 
 #include "qt_text.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace velmora::ui {
 namespace {
 
+#ifdef Q_OS_WIN
+// Windows brings the legacy faces with an optional feature of its own.
+constexpr std::string_view kMetricFacesRemedy =
+    "add the Windows optional feature \"Japanese Supplemental Fonts\"";
+#else
 // The Debian package whose faces keep the legacy metrics, as the build names it.
-constexpr std::string_view kMetricFacesPackage = VELMORA_FONT_PACKAGE;
+constexpr std::string_view kMetricFacesRemedy = "install the package " VELMORA_FONT_PACKAGE;
+#endif
 
 constexpr std::array<std::string_view, 2> kFixedLegacyNames = {kFixedGothic, "MS Gothic"};
 constexpr std::array<std::string_view, 1> kFixedPreferred = {"Ume Gothic"};
+// Other Japanese Gothic faces of the legacy faces' pitch, Windows' own first on Windows.
+#ifdef Q_OS_WIN
+constexpr std::array<std::string_view, 5> kFixedFallback = {
+    "BIZ UDGothic", "IPAGothic", "VL Gothic", "TakaoGothic", "Noto Sans Mono CJK JP"};
+#else
 constexpr std::array<std::string_view, 4> kFixedFallback = {"IPAGothic", "VL Gothic", "TakaoGothic",
                                                             "Noto Sans Mono CJK JP"};
+#endif
 constexpr std::array<std::string_view, 2> kProportionalLegacyNames = {kProportionalGothic,
                                                                       "MS PGothic"};
 constexpr std::array<std::string_view, 2> kProportionalPreferred = {"Ume P Gothic",
                                                                     "Ume UI Gothic"};
+#ifdef Q_OS_WIN
+constexpr std::array<std::string_view, 9> kProportionalFallback = {
+    "Yu Gothic",  "Meiryo",       "BIZ UDPGothic", "Yu Gothic UI",    "IPAPGothic",
+    "VL PGothic", "TakaoPGothic", "IPAexGothic",   "Noto Sans CJK JP"};
+#else
 constexpr std::array<std::string_view, 5> kProportionalFallback = {
     "IPAPGothic", "VL PGothic", "TakaoPGothic", "IPAexGothic", "Noto Sans CJK JP"};
+#endif
 
 const SubstituteFaces kFixedFaces{kFixedGothic, kFixedLegacyNames, true, kFixedPreferred,
                                   kFixedFallback};
@@ -103,12 +125,12 @@ bool Substitute(const SubstituteFaces& faces, const FontCatalogue& catalogue,
 // `missing` the legacy faces for which no face of their pitch writes Japanese.
 QString FallbackNotice(const QStringList& fallbacks, const QStringList& missing) {
   if (fallbacks.isEmpty() && missing.isEmpty()) return {};
-  const QString package = ToQString(kMetricFacesPackage);
+  const QString remedy = ToQString(kMetricFacesRemedy);
   if (fallbacks.isEmpty() && missing.size() == kLegacyFaceCount) {
     return QStringLiteral(
                "velmora: no installed face writes Japanese, so the captions and buttons show as "
-               "empty boxes; install the package %1 for the window's Japanese Gothic faces\n")
-        .arg(package);
+               "empty boxes; %1 for the window's Japanese Gothic faces\n")
+        .arg(remedy);
   }
   QStringList parts;
   if (!fallbacks.isEmpty()) {
@@ -118,8 +140,19 @@ QString FallbackNotice(const QStringList& fallbacks, const QStringList& missing)
     parts << QStringLiteral("no face of the pitch of %1").arg(face);
   return QStringLiteral(
              "velmora: the Japanese Gothic faces drawn to the window's metrics are missing, %1; "
-             "install the package %2 for the right ones\n")
-      .arg(parts.join(QStringLiteral(", ")), package);
+             "%2 for the right ones\n")
+      .arg(parts.join(QStringLiteral(", ")), remedy);
+}
+
+// A program's diagnostics go to standard error; a Windows GUI program usually has none, and its
+// diagnostics go to the debugger's output (DebugView, a debugger) as well.
+void Announce(const QString& notice) {
+#ifdef Q_OS_WIN
+  OutputDebugStringW(reinterpret_cast<const wchar_t*>(notice.utf16()));
+  const HANDLE standardError = GetStdHandle(STD_ERROR_HANDLE);
+  if (standardError == nullptr || standardError == INVALID_HANDLE_VALUE) return;
+#endif
+  std::fputs(notice.toLocal8Bit().constData(), stderr);
 }
 
 }  // namespace
@@ -173,7 +206,7 @@ void InstallFontSubstitutes() {
     if (!Substitute(*faces, installed, fallbacks)) missing << ToQString(faces->legacyFace);
   }
   const QString notice = FallbackNotice(fallbacks, missing);
-  if (!notice.isEmpty()) std::fputs(notice.toLocal8Bit().constData(), stderr);
+  if (!notice.isEmpty()) Announce(notice);
 }
 
 QFont MakeFont(FontId id, double scale) {

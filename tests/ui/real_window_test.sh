@@ -1,24 +1,43 @@
 #!/usr/bin/env bash
 # Starts the real program in a virtual X display at 96 dpi, waits for its window, and checks a
 # few pixels that only a correct window has: a light-yellow input field, a blue placement result
-# after a click on Calculate, a dark pixel on a line of the sketch. Then Exit must end the process.
+# after a click on Calculate, a dark pixel on a line of the sketch; the worked example's figures
+# read back through the clipboard. Then Exit must end the process.
 #   real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points
+# (PATH/TO/velmora.exe and velmora_window_points.exe: the Windows programs, under Wine)
 set -euo pipefail
-program=${1:?usage: real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points}
-# Where the layout puts each element, in window pixels: Command1_x, Command1_y, Text20_box, ...
-eval "$("${2:?usage: real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points}")"
+usage="usage: real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points"
+program=${1:?$usage}
+points=${2:?$usage}
 work=$(mktemp -d)
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
 app=""
 virtual_display_pid=""
-cleanup() { stop_process "$app"; stop_process "$virtual_display_pid"; rm -rf "$work"; }
+wine=""  # the Windows program runs under Wine
+ending=30  # tenths of a second the process may take to end after Exit
+cleanup() {
+  stop_process "$app"
+  [ -z "$wine" ] || end_wine_prefix
+  stop_process "$virtual_display_pid"
+  rm -rf "$work"
+}
 trap cleanup EXIT
 
 start_virtual_display "$work" || { echo "FAIL: no virtual X display could be started"; exit 1; }
 echo "virtual display $DISPLAY"
 export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
+if [[ $program == *.exe ]]; then
+  # A fresh Windows of its own, on this display: Wine's clipboard lives with its first window.
+  wine=wine
+  source "$(dirname "$0")/../../scripts/windows/wine-prefix.sh"
+  unset QT_QPA_PLATFORM
+  new_wine_prefix "$work/wine"
+  ending=100  # Wine tears a Windows process down in a second or two
+fi
+# Where the layout puts each element, in window pixels: Command1_x, Command1_y, Text20_box, ...
+eval "$($wine "$points" | tr -d '\r')"
 
-"$program" & app=$!
+$wine "$program" & app=$!
 if ! wait_for_window "$app"; then
   echo "FAIL: no window appeared"
   kill -0 "$virtual_display_pid" 2>/dev/null || echo "(the virtual display had ended)"
@@ -42,7 +61,9 @@ check() { if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1 (got $2, w
 title="カセグレン副反射鏡 計算プログラム"
 check "_NET_WM_NAME" "$(xprop -id "$window" _NET_WM_NAME | sed -n 's/^[^=]*= "\(.*\)"$/\1/p')" "$title"
 check "WM_NAME" "$(xprop -id "$window" WM_NAME | sed -n 's/^[^=]*= "\(.*\)"$/\1/p')" "$title"
-check "application name" "$(xprop -id "$window" WM_CLASS | sed -n 's/^[^=]*= "\([^"]*\)".*$/\1/p')" "velmora"
+# Wine names a Windows program's windows after its file.
+check "application name" "$(xprop -id "$window" WM_CLASS | sed -n 's/^[^=]*= "\([^"]*\)".*$/\1/p')" \
+  "velmora${wine:+.exe}"
 
 import -window root "$work/start.png"
 # Right end of Text1 (twips 600..1572 x 480..744): light yellow, clear of the digits.
@@ -58,6 +79,25 @@ import -window root "$work/calculated.png"
 blue=$(count "$work/calculated.png" $Text20_box '#0000C0')  # Text20 "37.93"
 if [ "$blue" -gt 5 ]; then echo "ok: blue result after Calculate ($blue pixels)"; else
   echo "FAIL: no blue result after Calculate"; fail=1; fi
+
+# ---- The worked example's figures, copied out of the fields as a user would and received by
+# another program (xclip): the fields' centres, the table's 36 rows.
+copy_out() {  # x y: the whole text of the field there
+  xdotool mousemove --window "$window" "$1" "$2" click 1
+  xdotool key ctrl+a ctrl+c
+  sleep 0.3
+  timeout 10 xclip -o -selection clipboard 2>/dev/null || true
+}
+if command -v xclip >/dev/null; then
+  check "Text5" "$(copy_out "$Text5_x" "$Text5_y")" "159.951"
+  check "Text14" "$(copy_out "$Text14_x" "$Text14_y")" "906.793409"
+  check "Text20" "$(copy_out "$Text20_x" "$Text20_y")" "37.93"
+  check "Text21" "$(copy_out "$Text21_x" "$Text21_y")" "98.11"
+  copy_out "$Text15_x" "$Text15_y" >"$work/table.txt"
+  check "the table's rows" "$(wc -l <"$work/table.txt")" "36"
+  check "the table's last row" "$(tail -1 "$work/table.txt")" "  35.00   3.740"
+fi
+# ---- end of the figures block
 
 # ---- Profile table: a million rows shown, copied out whole, and the next click answered.
 # START 1, STOP 1000000 (Text17, Text18), Calculate; then a click into the table (Text15), Ctrl+A,
@@ -113,7 +153,7 @@ fi
 
 # Exit: centre of Command2; the process must end at once.
 xdotool mousemove --window "$window" "$Command2_x" "$Command2_y" click 1
-for _ in $(seq 30); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq "$ending"); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then echo "FAIL: still running after Exit"; fail=1; else
   if wait "$app"; then echo "ok: Exit ended the program"; else
     echo "FAIL: the program ended with a failure code"; fail=1; fi
@@ -123,7 +163,10 @@ fi
 # Calculate needs about 34 MB: it must end as a failing step (the 36-row table and the blue
 # Text20 stay), the program must live on and answer Clear. AddressSanitizer reserves terabytes of
 # address space, so a sanitized build cannot run under a cap: there the check is skipped.
-if ldd "$program" | grep -q libasan; then
+if [ -n "$wine" ]; then
+  echo "skip: out-of-memory check (Wine reserves the Windows address space up front: a cap" \
+    "on it is no Windows machine out of memory)"
+elif ldd "$program" | grep -q libasan; then
   echo "skip: out-of-memory check under prlimit --as (a sanitized build cannot run under an address-space cap; ctest --preset release runs it)"
 elif command -v xclip >/dev/null && command -v prlimit >/dev/null; then
   "$program" & app=$!

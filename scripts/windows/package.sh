@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds what a Windows user downloads, in build/windows: velmora.exe (one file, nothing to
+# install), velmora-VERSION-windows-x64.zip (the program, the licence, a read-me) and
+# velmora-VERSION-setup.exe (the NSIS installer). The first run builds the static Qt for Windows
+# (scripts/windows/build-qt.sh), later runs reuse it.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+repo=$PWD
+qt=$(bash scripts/windows/build-qt.sh | tail -1)
+export VELMORA_WINDOWS_QT=$qt
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target velmora
+out=$repo/build/windows
+exe=$out/ui/velmora.exe
+
+# The version and the publisher as the program's own version record gives them.
+read -r version fixed publisher < <(/usr/bin/python3 scripts/windows/read-version.py "$exe")
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+# Windows' own line ends for the texts; the read-me in UTF-8 with its mark, which Notepad honours.
+cp "$exe" "$stage/velmora.exe"
+sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"
+{ printf '\xef\xbb\xbf'; sed "s/@VERSION@/$version/g; s/\$/\r/" packaging/windows/README.txt; } \
+  >"$stage/README.txt"
+# The files' times are the last commit's, so that the archive depends only on the sources.
+touch -d "@$(git log -1 --format=%ct 2>/dev/null || date +%s)" "$stage"/*
+
+zip_file=$out/velmora-$version-windows-x64.zip
+rm -f "$zip_file"
+(cd "$stage" && zip -q -X "$zip_file" velmora.exe LICENSE.txt README.txt)
+
+setup=$out/velmora-$version-setup.exe
+makensis -V2 -INPUTCHARSET UTF8 \
+  -DVERSION="$version" -DVERSION_FIXED="$fixed" -DPUBLISHER="$publisher" \
+  -DEXE="$stage/velmora.exe" -DLICENSE="$stage/LICENSE.txt" \
+  -DICON="$repo/ui/resources/velmora.ico" -DOUTFILE="$setup" \
+  packaging/windows/velmora.nsi
+echo "$exe"
+echo "$zip_file"
+echo "$setup"

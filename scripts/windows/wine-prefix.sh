@@ -1,0 +1,18 @@
+# Sourced by the scripts that run Windows programs under Wine: a fresh Wine prefix (a Windows
+# installation of its own) in a folder that the caller removes.
+#   new_wine_prefix DIR   creates and starts a 64-bit prefix in DIR, exports WINEPREFIX
+#   end_wine_prefix       ends every Wine process of that prefix
+new_wine_prefix() {
+  export WINEPREFIX=$1 WINEARCH=win64
+  # Quiet: Wine's own diagnostics and its note about the missing 32-bit half.
+  export WINEDEBUG=-all
+  # velmora needs neither .NET nor a web engine: no installer for Mono or Gecko is offered.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$WINEPREFIX"
+  wineboot --init >/dev/null 2>&1
+  wineserver -w
+}
+
+end_wine_prefix() {
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
+}
