@@ -5,6 +5,8 @@
 # offscreen platform, the real window, the version record and icon read back) and the installer.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+# The tests' tools (GoogleTest's sources, Xvfb, the X tools) as the Debian tests have them.
+bash scripts/install-deps.sh test
 mapfile -t made < <(bash scripts/windows/package.sh | tail -3)  # the exe, the zip, the installer
 read -r version _ publisher < <(/usr/bin/python3 scripts/windows/read-version.py "${made[0]}")
 unzip -l "${made[1]}"
