@@ -4,6 +4,7 @@
 #   install-deps.sh test      build and run the tests, the clang build, clang-tidy, the fuzzers
 #   install-deps.sh package   build the Debian package and check it (package.sh, check-package.sh)
 #   install-deps.sh bench     the benchmarks (release preset) and their real-window scripts
+#   install-deps.sh windows   cross-build velmora.exe and its installer, check them under Wine
 # Several purposes may be given at once. Idempotent: silent when everything is there, and runs
 # apt-get update only when something must be installed. With --list first, prints the packages of
 # the purposes, one a line, and installs nothing.
@@ -31,10 +32,15 @@ test=(libgtest-dev libgmock-dev clang libclang-rt-dev clang-tidy locales
 # The package and its check: dpkg-shlibdeps, lintian, and the unpacked program under Xvfb.
 package=(dpkg-dev file gzip lintian xvfb x11-utils xdotool)
 bench=(libbenchmark-dev xvfb x11-utils xdotool xclip)
+# The Windows build: the MinGW-w64 compilers (posix threads, for std::thread and Qt), Wine to run
+# the result, NSIS for the installer, pefile to read the version record back, the archivers, and
+# dpkg-dev for `apt-get source`.
+windows=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 nsis python3-pefile icoutils zip unzip dpkg-dev)
 
 list_only=""
 [[ "${1:-}" == --list ]] && { list_only=yes; shift; }
-[[ $# -gt 0 ]] || { echo "usage: install-deps.sh [--list] run|test|package|bench..." >&2; exit 2; }
+[[ $# -gt 0 ]] || { echo "usage: install-deps.sh [--list] run|test|package|bench|windows..." >&2; exit 2; }
 packages=()
 for purpose in "$@"; do
   case $purpose in
@@ -42,7 +48,9 @@ for purpose in "$@"; do
     test) packages+=("${run[@]}" "${test[@]}") ;;
     package) packages+=("${run[@]}" "${package[@]}") ;;
     bench) packages+=("${run[@]}" "${bench[@]}") ;;
-    *) echo "install-deps.sh: unknown purpose '$purpose' (run, test, package, bench)" >&2; exit 2 ;;
+    windows) packages+=("${run[@]}" "${windows[@]}") ;;
+    *) echo "install-deps.sh: unknown purpose '$purpose' (run, test, package, bench, windows)" >&2
+      exit 2 ;;
   esac
 done
 
@@ -63,5 +71,7 @@ sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# apt may be busy with another installer: wait for its lock rather than fail.
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends \
+  "${missing[@]}" >/dev/null

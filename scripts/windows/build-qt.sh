@@ -6,8 +6,7 @@
 #   VELMORA_JOBS    parallel compile jobs (default 2)
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
-bash "$repo/scripts/install-deps.sh" run
-bash "$repo/scripts/windows/install-deps.sh"
+bash "$repo/scripts/install-deps.sh" windows
 
 triple=x86_64-w64-mingw32
 host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)  # e.g. 6.4.2+dfsg-10
