@@ -28,26 +28,17 @@ constexpr std::string_view kMetricFacesRemedy = "install the package " VELMORA_F
 
 constexpr std::array<std::string_view, 2> kFixedLegacyNames = {kFixedGothic, "MS Gothic"};
 constexpr std::array<std::string_view, 1> kFixedPreferred = {"Ume Gothic"};
-// Other Japanese Gothic faces of the legacy faces' pitch, Windows' own first on Windows.
-#ifdef Q_OS_WIN
+// Other Japanese Gothic faces of the legacy faces' pitch: Windows' own first, which only Windows
+// has, then those of the free desktops.
 constexpr std::array<std::string_view, 5> kFixedFallback = {
     "BIZ UDGothic", "IPAGothic", "VL Gothic", "TakaoGothic", "Noto Sans Mono CJK JP"};
-#else
-constexpr std::array<std::string_view, 4> kFixedFallback = {"IPAGothic", "VL Gothic", "TakaoGothic",
-                                                            "Noto Sans Mono CJK JP"};
-#endif
 constexpr std::array<std::string_view, 2> kProportionalLegacyNames = {kProportionalGothic,
                                                                       "MS PGothic"};
 constexpr std::array<std::string_view, 2> kProportionalPreferred = {"Ume P Gothic",
                                                                     "Ume UI Gothic"};
-#ifdef Q_OS_WIN
 constexpr std::array<std::string_view, 9> kProportionalFallback = {
     "Yu Gothic",  "Meiryo",       "BIZ UDPGothic", "Yu Gothic UI",    "IPAPGothic",
     "VL PGothic", "TakaoPGothic", "IPAexGothic",   "Noto Sans CJK JP"};
-#else
-constexpr std::array<std::string_view, 5> kProportionalFallback = {
-    "IPAPGothic", "VL PGothic", "TakaoPGothic", "IPAexGothic", "Noto Sans CJK JP"};
-#endif
 
 const SubstituteFaces kFixedFaces{kFixedGothic, kFixedLegacyNames, true, kFixedPreferred,
                                   kFixedFallback};
