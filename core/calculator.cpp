@@ -14,11 +14,13 @@ void Calculator::Form_Load() {
 }
 
 void Calculator::Command1_Click(const TableWatch& table) {
+  completed_ = false;
   try {
     values_.ProfileText = std::string();
     RunGeometryThroughConjugateAxis(fields_, values_);
     BuildProfileTable(fields_, values_, table);
     RunFeedPlacement(fields_, values_);
+    completed_ = true;
   } catch (const CalcError&) {
     // The calculation ends silently at its first failing step; nothing is undone.
   } catch (const std::bad_alloc&) {
@@ -28,6 +30,7 @@ void Calculator::Command1_Click(const TableWatch& table) {
 }
 
 void Calculator::Command3_Click() {
+  completed_ = false;
   ClearFields(fields_);
 }
 

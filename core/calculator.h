@@ -22,6 +22,9 @@ class Calculator {
   // is such a step: the fields keep their texts, and the partial table is let go. The window is
   // told of the table as it is made, and may refuse it (TableWatch).
   void Command1_Click(const TableWatch& table = {});
+  // Whether the last press of Calculate ran to its end, so that every result field describes the
+  // inputs it was made from; false before the first press and after Clear.
+  [[nodiscard]] bool LastPressCompleted() const { return completed_; }
   // Clear: all 21 fields empty; the form-level values stay.
   void Command3_Click();
   // The focus left the sub-reflector diameter: STOP becomes half of it.
@@ -30,6 +33,7 @@ class Calculator {
  private:
   FieldSet fields_;
   FormValues values_;
+  bool completed_ = false;
 };
 
 }  // namespace velmora

@@ -10,27 +10,21 @@
 #include "checked_arithmetic.h"
 #include "number_text.h"
 #include "numeric_loop.h"
+#include "profile_function.h"
 
 namespace velmora {
 namespace {
 
-using checked::Add;
-using checked::Div;
-using checked::Mul;
-using checked::Sqrt;
-using checked::Square;
 using checked::Sub;
 
 constexpr std::string_view kCellSeparator = " ";
 constexpr std::string_view kRowEnd = "\r\n";
 constexpr std::size_t kRowLength = 2 * kCellWidth + kCellSeparator.size() + kRowEnd.size();
 
-// The ordinate at radius 0, by the row formula itself; it equals |a|. A b^2 of 0 fails here.
-double VertexOrdinateOf(const FieldSet& fields) {
+// a and b^2 as their fields hold them now; each row reads them anew.
+Hyperbola HyperbolaOf(const FieldSet& fields) {
   using enum FieldId;
-  const double p = Square(0.0);
-  const double q = Add(Div(p, fields.Number(Text14)), 1.0);
-  return Sqrt(Mul(Mul(fields.Number(Text13), fields.Number(Text13)), q));
+  return {.a = fields.Number(Text13), .b2 = fields.Number(Text14)};
 }
 
 // Appends one row a radius to `table`. The row's texts are made in place; the form-level texts
@@ -38,7 +32,6 @@ double VertexOrdinateOf(const FieldSet& fields) {
 // each row set them.
 void AppendRows(const FieldSet& fields, FormValues& values, const LoopBounds& bounds,
                 double vertexOrdinate, std::string& table) {
-  using enum FieldId;
   std::string radiusText;
   std::string depthText;
   const auto keepLastRow = [&] {
@@ -51,10 +44,7 @@ void AppendRows(const FieldSet& fields, FormValues& values, const LoopBounds& bo
   try {
     RunNumericLoop(bounds, [&](double radius) {
       values.RowRadius = radius;
-      // Each row reads a and b^2 from their fields anew.
-      const double a2 = Mul(fields.Number(Text13), fields.Number(Text13));
-      const double s = Sqrt(Mul(Add(Div(Square(radius), fields.Number(Text14)), 1.0), a2));
-      const double depth = Sub(s, vertexOrdinate);
+      const double depth = Sub(ProfileOrdinate(HyperbolaOf(fields), radius), vertexOrdinate);
       values.RowDepth = depth;
       depthText = PatternText(depth, kThreeDecimals);
       radiusText = PatternText(radius, kTwoDecimals);
@@ -74,7 +64,8 @@ void AppendRows(const FieldSet& fields, FormValues& values, const LoopBounds& bo
 
 void BuildProfileTable(FieldSet& fields, FormValues& values, const TableWatch& watch) {
   using enum FieldId;
-  values.VertexOrdinate = VertexOrdinateOf(fields);
+  // The ordinate at radius 0, by the row formula itself; it equals |a|. A b^2 of 0 fails here.
+  values.VertexOrdinate = ProfileOrdinate(HyperbolaOf(fields), 0.0);
 
   const LoopBounds bounds =
       ReadLoopBounds(fields.Text(Text17), fields.Text(Text18), fields.Text(Text19));
