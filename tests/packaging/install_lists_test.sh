@@ -25,6 +25,8 @@ rows=(
   "test|/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.asan-x86_64.a|clang's AddressSanitizer"
   "test|/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a|libFuzzer"
   "test|run-clang-tidy|scripts/clang-tidy.sh"
+  "test|clang-format|scripts/lint.sh checks the sources' format"
+  "test|shellcheck|scripts/lint.sh checks the shell scripts"
   "test|/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf|the face of the font fallback test"
   "test|Xvfb|the real-window test"
   "test|xdpyinfo|scripts/virtual-display.sh waits for the display with it"
