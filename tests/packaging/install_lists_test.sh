@@ -7,7 +7,7 @@
 #   install_lists_test.sh FONT_PACKAGE
 set -uo pipefail
 font_package=${1:?usage: install_lists_test.sh FONT_PACKAGE}
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/../.." || exit 1
 
 # purpose | a program (found on PATH) or a file (absolute, a glob) | why
 rows=(
@@ -76,6 +76,7 @@ covered() {
   local listed
   while read -r listed; do
     echo "$listed $listed"
+    # shellcheck disable=SC2020  # both separators, the list's "," and the alternatives' "|", end a name
     dpkg-query -W -f='${Depends},${Pre-Depends}' "$listed" 2>/dev/null | tr ',|' '\n\n' |
       sed 's/([^)]*)//; s/:any//; s/^ *//; s/ *$//' | grep . | sed "s/\$/ $listed/"
   done < <(bash scripts/install-deps.sh --list "$1")
