@@ -22,10 +22,11 @@ void AppendInteger(std::string& out, int value) {
 void DxfGroups::Code(int code) {
   // Codes right-aligned in three columns, the layout of AutoCAD's own files; readers that compare
   // lines literally ("  0") expect it.
-  if (code < 10)
+  if (code < 10) {
     out_ += "  ";
-  else if (code < 100)
+  } else if (code < 100) {
     out_ += ' ';
+  }
   AppendInteger(out_, code);
   out_ += kLineEnd;
 }

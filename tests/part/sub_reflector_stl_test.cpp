@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -84,7 +85,7 @@ TEST(sub_reflector_solid, closed_outward_and_of_the_right_volume) {
     const auto profile = HalfSection(design);
     const Mesh mesh = RevolvedSolid(profile, c.thickness, c.facets);
     SCOPED_TRACE(testing::Message() << "d " << c.subDiameter << ", " << c.facets << " facets");
-    EXPECT_EQ(mesh.triangles.size(), 2U * c.facets * profile.size());
+    EXPECT_EQ(mesh.triangles.size(), std::size_t{2} * c.facets * profile.size());
     EXPECT_EQ(UnpairedEdges(mesh), 0);
     // An inscribed polygon of n sides has sin(2 pi / n) / (2 pi / n) of the circle's area.
     const double turn = 2.0 * std::numbers::pi / c.facets;
@@ -99,7 +100,7 @@ TEST(sub_reflector_stl, file_layout) {
   std::uint32_t count = 0;
   ASSERT_GT(stl.size(), kStlHeaderBytes + 4);
   std::memcpy(&count, stl.data() + kStlHeaderBytes, 4);  // the test machine is little-endian
-  EXPECT_EQ(count, 2U * 360U * HalfSection(design).size());
+  EXPECT_EQ(count, std::size_t{2} * 360 * HalfSection(design).size());
   EXPECT_EQ(stl.size(), kStlHeaderBytes + 4 + (count * kStlFacetBytes));
   const std::string header = stl.substr(0, kStlHeaderBytes);
   EXPECT_TRUE(header.starts_with("velmora sub-reflector")) << header;
