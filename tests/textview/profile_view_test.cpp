@@ -566,6 +566,19 @@ class ProfileViewTest : public QObject {
                                  QStringLiteral("save")}));
   }
 
+  // A text indexed for another width (the view was resized since) is shown in rows of the view's
+  // own width.
+  void anIndexMadeForAnotherWidthIsMadeAgain() {
+    Started();
+    const auto text = std::make_shared<const std::string>(std::string(3000, '7'));
+    TextLayout narrow = View()->Layout();
+    narrow.wrapWidth = kWidthPerPixel * 20;
+    View()->Show(IndexedText(text, narrow));
+    QCOMPARE(View()->Index().Layout(), View()->Layout());
+    QCOMPARE(View()->RowCount(), IndexedText(text, View()->Layout()).Index().RowCount());
+    QCOMPARE(View()->Text(), QString::fromStdString(*text));
+  }
+
   // Japanese lines wider than the view: a line without a blank wraps between characters, one with
   // ideographic spaces (U+3000) after them; every row stays within the view, Ctrl+A Ctrl+C copies
   // the line back whole, and Shift+Ctrl+Right from the start selects the first word and its blank.
