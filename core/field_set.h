@@ -61,6 +61,7 @@ class FieldSet {
   // tools that follow the order of the writes. The window reads the change marks instead.
   using Observer = std::function<void(FieldId, const std::string&)>;
 
+  // The field's text, valid until the field is next written (a write replaces the string).
   [[nodiscard]] const std::string& Text(FieldId id) const { return *slot(id).text; }
   // The same text as a string that is never changed: a write gives the field a new string, so a
   // holder of this one (the window's view of the table) reads it unchanged as long as it holds it.
