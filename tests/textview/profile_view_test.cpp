@@ -566,6 +566,20 @@ class ProfileViewTest : public QObject {
                                  QStringLiteral("save")}));
   }
 
+  // A new width wraps the same text anew: a narrower view wraps the worked example's rows, the
+  // old width shows them whole again, and the text stays the same throughout.
+  void aNewWidthWrapsTheSameTextAgain() {
+    Started();
+    Click(Command::Calculate);
+    const QString shown = Shown(TableField());
+    View()->setFixedSize(60, 385);
+    QCOMPARE(View()->Text(), shown);
+    QVERIFY(View()->RowCount() > View()->LineCount());
+    View()->setFixedSize(121, 385);
+    QCOMPARE(View()->Text(), shown);
+    QCOMPARE(View()->RowCount(), View()->LineCount());
+  }
+
   // A text indexed for another width (the view was resized since) is shown in rows of the view's
   // own width.
   void anIndexMadeForAnotherWidthIsMadeAgain() {
