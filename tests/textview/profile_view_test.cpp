@@ -566,6 +566,19 @@ class ProfileViewTest : public QObject {
                                  QStringLiteral("save")}));
   }
 
+  // A page is the rows wholly in view below the 4-pixel margin: in a view 11 rows and a pixel high
+  // the margin cuts the 11th row, so a page holds 10.
+  void aPageCountsTheRowsWhollyInView() {
+    Started();
+    SetRange("1", "1000");
+    Click(Command::Calculate);
+    const int height = static_cast<int>(std::ceil(QFontMetricsF(View()->font()).height()));
+    const int frame = View()->height() - View()->viewport()->height();
+    View()->setFixedSize(121, frame + 11 * height + 1);
+    QCOMPARE(View()->viewport()->height(), 11 * height + 1);
+    QCOMPARE(View()->verticalScrollBar()->pageStep(), 10);
+  }
+
   // A new width wraps the same text anew: a narrower view wraps the worked example's rows, the
   // old width shows them whole again, and the text stays the same throughout.
   void aNewWidthWrapsTheSameTextAgain() {
