@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -60,7 +61,13 @@ class FieldSet {
   // tools that follow the order of the writes. The window reads the change marks instead.
   using Observer = std::function<void(FieldId, const std::string&)>;
 
-  [[nodiscard]] const std::string& Text(FieldId id) const { return slot(id).text; }
+  // The field's text, valid until the field is next written (a write replaces the string).
+  [[nodiscard]] const std::string& Text(FieldId id) const { return *slot(id).text; }
+  // The same text as a string that is never changed: a write gives the field a new string, so a
+  // holder of this one (the window's view of the table) reads it unchanged as long as it holds it.
+  [[nodiscard]] const std::shared_ptr<const std::string>& SharedText(FieldId id) const {
+    return slot(id).text;
+  }
 
   // The text as a number (ToNumber); throws CalcError when it is not one. The conversion of an
   // unchanged text is remembered, so a loop that reads the same field on every pass stays cheap.
@@ -69,6 +76,9 @@ class FieldSet {
   // A write by the calculator: the field's limit applies, the field is marked changed, then the
   // observer is told.
   void Write(FieldId id, std::string_view text);
+  // The same with a string made already (the profile table, shared with the window before the
+  // write): the field holds that very string unless its limit cuts it.
+  void Write(FieldId id, std::shared_ptr<const std::string> text);
 
   // Whether the calculator wrote the field since this was last asked; asking clears the mark. A
   // handler's caller shows each marked field once the handler returns.
@@ -83,7 +93,7 @@ class FieldSet {
 
  private:
   struct Slot {
-    std::string text;
+    std::shared_ptr<const std::string> text = EmptyText();  // never null
     mutable std::optional<double> number;  // ToNumber(text), once asked for
     bool changed = false;                  // written by the calculator, not yet shown
   };
@@ -91,7 +101,10 @@ class FieldSet {
     return slots_[static_cast<std::size_t>(FieldNumber(id) - 1)];
   }
   Slot& slot(FieldId id) { return slots_[static_cast<std::size_t>(FieldNumber(id) - 1)]; }
+  static const std::shared_ptr<const std::string>& EmptyText();
   void Store(FieldId id, std::string_view text);
+  void Store(FieldId id, std::shared_ptr<const std::string> text);
+  void Written(FieldId id);
 
   std::array<Slot, kFieldCount> slots_{};
   Observer observer_;

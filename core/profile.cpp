@@ -4,6 +4,7 @@
 
 #include "profile.h"
 
+#include <memory>
 #include <string_view>
 
 #include "calc_error.h"
@@ -78,8 +79,10 @@ void BuildProfileTable(FieldSet& fields, FormValues& values, const TableWatch& w
   std::string& table = values.ProfileText.emplace();
   table.reserve(*rows * kRowLength);
   AppendRows(fields, values, bounds, *values.VertexOrdinate, table);
-  if (watch.accept && !watch.accept(table)) throw CalcError();
-  fields.Write(Text15, table);
+  // The field's new string, made once: the window may take it as it is before the write.
+  auto shared = std::make_shared<const std::string>(table);
+  if (watch.accept && !watch.accept(shared)) throw CalcError();
+  fields.Write(Text15, std::move(shared));
 }
 
 }  // namespace velmora

@@ -6,7 +6,8 @@
 
 #include <cstddef>
 #include <functional>
-#include <string_view>
+#include <memory>
+#include <string>
 
 #include "field_set.h"
 #include "form_values.h"
@@ -18,11 +19,13 @@ inline constexpr std::size_t kMaxProfileRows = 1'000'000;
 
 // What the window is told while a table is made. `rowsPlanned`: the row count, before the first
 // row is built, so that it can prepare for a long table. `accept`: the whole table, before it
-// replaces Text15; a window that cannot show it (no memory left for its index) refuses it, and
-// the calculation ends there as at a failing step, Text15 and the results after it unchanged.
+// replaces Text15, as the very string Text15 will hold (FieldSet::SharedText), which nobody
+// changes: a window may keep it and index it ahead. A window that cannot show it (no memory left
+// for its index) refuses it, and the calculation ends there as at a failing step, Text15 and the
+// results after it unchanged.
 struct TableWatch {
   std::function<void(std::size_t rows)> rowsPlanned;
-  std::function<bool(std::string_view table)> accept;
+  std::function<bool(const std::shared_ptr<const std::string>& table)> accept;
 };
 
 // Builds the table into a ProfileText of its own making (it starts empty whatever it held) and

@@ -90,7 +90,7 @@ void Shell::OnCommand(Command command) {
 
 void Shell::Calculate() {
   bool large = false;
-  std::optional<std::pair<FieldId, TextIndex>> indexed;
+  std::optional<IndexedText> indexed;
   calculator_.Command1_Click({
       .rowsPlanned =
           [&large](std::size_t rows) {
@@ -100,33 +100,32 @@ void Shell::Calculate() {
       // The table's index is made before the table replaces the old one: without memory for it,
       // the calculation ends there and the old table stays shown, whole.
       .accept =
-          [this, &indexed](std::string_view table) {
-            std::optional<TextIndex> index = window_->IndexFor(FieldId::Text15, table);
-            if (index) indexed.emplace(FieldId::Text15, std::move(*index));
-            return index.has_value();
+          [this, &indexed](const SharedText& table) {
+            indexed = window_->IndexFor(FieldId::Text15, table);
+            return indexed.has_value();
           },
   });
   ShowWrittenFields(std::move(indexed));
   if (large) QGuiApplication::restoreOverrideCursor();
 }
 
-void Shell::ShowWrittenFields(std::optional<std::pair<FieldId, TextIndex>> indexed) {
-  // No handler yields to the event loop, so nothing is painted between a field's write and this.
+void Shell::ShowWrittenFields(std::optional<IndexedText> indexed) {
   FieldSet& fields = calculator_.Fields();
   for (int n = 1; n <= kFieldCount; ++n) {
     const FieldId field = FieldAt(n);
     if (!fields.TakeChange(field)) continue;
-    if (indexed && indexed->first == field) {
-      window_->ShowIndexed(field, fields.Text(field), std::move(indexed->second));
+    // The table indexed ahead is the very string the field now holds.
+    if (indexed && indexed->Shared() == fields.SharedText(field)) {
+      window_->ShowIndexed(field, std::move(*indexed));
+      indexed.reset();
     } else {
-      window_->ShowField(field, fields.Text(field));
+      window_->ShowField(field, fields.SharedText(field));
     }
   }
 }
 
 int RunApplication(int argc, char** argv) {
-  const auto app = StartOnTheDisplay(argc, argv);
-  if (!app) return 1;
+  const auto app = StartOnTheDisplay(argc, argv);  // ends the process when there is no display
   ConfigureApplication(*app);
   Shell form;
   form.Load();

@@ -48,7 +48,7 @@ class Shell : public QObject {
   void OnCommand(Command command);
   void Calculate();
   // Shows each field the last handler wrote; a table indexed ahead is shown with its index.
-  void ShowWrittenFields(std::optional<std::pair<FieldId, TextIndex>> indexed = std::nullopt);
+  void ShowWrittenFields(std::optional<IndexedText> indexed = std::nullopt);
 
   Calculator calculator_;
   std::unique_ptr<MainWindow> window_;

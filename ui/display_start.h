@@ -9,8 +9,9 @@
 
 namespace velmora::ui {
 
-// The application on the display, or nothing (after one line on standard error) when no display
-// can be reached. argc must outlive the application.
+// The application on the display; never null. When no display can be reached it does not return:
+// it writes one line on standard error and ends the process with status 1. argc must outlive the
+// application.
 std::unique_ptr<QApplication> StartOnTheDisplay(int& argc, char** argv);
 
 }  // namespace velmora::ui

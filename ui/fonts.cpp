@@ -28,8 +28,9 @@ constexpr std::string_view kMetricFacesRemedy = "install the package " VELMORA_F
 
 constexpr std::array<std::string_view, 2> kFixedLegacyNames = {kFixedGothic, "MS Gothic"};
 constexpr std::array<std::string_view, 1> kFixedPreferred = {"Ume Gothic"};
-// Other Japanese Gothic faces of the legacy faces' pitch: Windows' own first, which only Windows
-// has, then those of the free desktops.
+// Other Japanese Gothic faces of the legacy faces' pitch: first BIZ UDGothic, which Windows 10 and
+// later bring and which Debian 12 packages too (fonts-morisawa-bizud-gothic), then those of the
+// free desktops.
 constexpr std::array<std::string_view, 5> kFixedFallback = {
     "BIZ UDGothic", "IPAGothic", "VL Gothic", "TakaoGothic", "Noto Sans Mono CJK JP"};
 constexpr std::array<std::string_view, 2> kProportionalLegacyNames = {kProportionalGothic,

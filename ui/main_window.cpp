@@ -11,7 +11,6 @@
 #include "command_button.h"
 #include "fonts.h"
 #include "line_field.h"
-#include "profile_view.h"
 #include "qt_text.h"
 #include "sketch.h"
 #include "thin_frame_style.h"
@@ -189,31 +188,26 @@ QPushButton* MainWindow::Button(Command command) const {
 
 // Not const, though it writes only through the field widgets: showing a text changes the window.
 // NOLINTNEXTLINE(readability-make-member-function-const)
-void MainWindow::ShowField(FieldId field, const std::string& text) {
+void MainWindow::ShowField(FieldId field, const SharedText& text) {
   QWidget* widget = FieldWidget(field);
   if (auto* table = qobject_cast<ProfileView*>(widget)) {
-    table->ShowSource(&text);  // nothing shown when memory for its index runs out
+    // Nothing shown when memory for its index runs out.
+    table->Show(textview::TryIndex(text, table->Layout()).value_or(IndexedText()));
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    edit->setText(QString::fromStdString(text));
+    edit->setText(text != nullptr ? QString::fromStdString(*text) : QString());
     edit->setCursorPosition(0);
   }
 }
 
-std::optional<TextIndex> MainWindow::IndexFor(FieldId field, std::string_view text) const {
+std::optional<IndexedText> MainWindow::IndexFor(FieldId field, SharedText text) const {
   auto* table = qobject_cast<ProfileView*>(FieldWidget(field));
   if (table == nullptr) return std::nullopt;
-  try {
-    return TextIndex(text, table->Layout());
-  } catch (const std::bad_alloc&) {
-    return std::nullopt;
-  }
+  return textview::TryIndex(std::move(text), table->Layout());
 }
 
 // NOLINTNEXTLINE(readability-make-member-function-const)
-void MainWindow::ShowIndexed(FieldId field, const std::string& text, TextIndex index) noexcept {
-  if (auto* table = qobject_cast<ProfileView*>(FieldWidget(field))) {
-    table->Adopt(&text, std::move(index));
-  }
+void MainWindow::ShowIndexed(FieldId field, IndexedText text) noexcept {
+  if (auto* table = qobject_cast<ProfileView*>(FieldWidget(field))) table->Show(std::move(text));
 }
 
 QString MainWindow::FieldText(FieldId field) const {

@@ -11,13 +11,19 @@
 #include <vector>
 
 #include "form_layout.h"
-#include "text_index.h"
+#include "indexed_text.h"
+#include "profile_view.h"
 
 class QLineEdit;
 class QPushButton;
 class QStyle;
 
 namespace velmora::ui {
+
+// The table's view is the text view component's.
+using textview::IndexedText;
+using textview::ProfileView;
+using textview::SharedText;
 
 // Each element carries its tab position under this property name, as the layout gives it.
 inline constexpr const char* kTabIndexProperty = "tabIndex";
@@ -34,15 +40,16 @@ class MainWindow : public QWidget {
   [[nodiscard]] QWidget* FieldWidget(FieldId field) const;
   [[nodiscard]] QPushButton* Button(Command command) const;
 
-  // Shows a field's text as the program wrote it: a single-line field shows its beginning, as a
-  // text box does when its text is set; the table shows its first rows and reads `text` in place,
-  // so the string must stay alive and unchanged until the field is shown anew.
-  void ShowField(FieldId field, const std::string& text);
-  // The index a multi-line field needs to show `text`, or nothing when memory for it cannot be
-  // had: made before the text replaces the field's, so that the old text stays shown then.
-  [[nodiscard]] std::optional<TextIndex> IndexFor(FieldId field, std::string_view text) const;
-  // Shows a multi-line field's text with the index made for it (or for an equal copy of it).
-  void ShowIndexed(FieldId field, const std::string& text, TextIndex index) noexcept;
+  // Shows a field's text as the program wrote it (FieldSet::SharedText): a single-line field shows
+  // its beginning, as a text box does when its text is set; the table shows its first rows and
+  // keeps the string, which nobody changes, for as long as it shows it. The table shows nothing
+  // when memory for its index cannot be had.
+  void ShowField(FieldId field, const SharedText& text);
+  // The text of a multi-line field with the index it needs, or nothing when memory for the index
+  // cannot be had: made before the text replaces the field's, so that the old text stays shown.
+  [[nodiscard]] std::optional<IndexedText> IndexFor(FieldId field, SharedText text) const;
+  // Shows a multi-line field's text with the index made for it.
+  void ShowIndexed(FieldId field, IndexedText text) noexcept;
   // What the field shows, as the user sees it (the table's lines joined by "\n").
   [[nodiscard]] QString FieldText(FieldId field) const;
 

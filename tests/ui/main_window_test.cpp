@@ -78,13 +78,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(table->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     // A line three views wide wraps into three rows or more, none wider than the view.
     const int digit = QFontMetrics(table->font()).horizontalAdvance('7');
-    table->ShowText(
-        std::string(static_cast<std::size_t>(3 * table->viewport()->width() / digit), '7'));
+    table->Show(velmora::textview::IndexedText(
+        std::make_shared<const std::string>(
+            static_cast<std::size_t>(3 * table->viewport()->width() / digit), '7'),
+        table->Layout()));
     QVERIFY(table->RowCount() >= 3);
-    const TextIndex& rows = table->Index();
+    const velmora::textview::TextIndex& rows = table->Index();
     for (std::size_t row = 0; row < rows.RowCount(); ++row) {
-      const TextRow shown = rows.RowAt(row);
-      QVERIFY(rows.XOf(shown, shown.end) <= kWidthPerPixel * table->viewport()->width());
+      const velmora::textview::TextRow shown = rows.RowAt(velmora::textview::Row(row));
+      QVERIFY(rows.XOf(shown, shown.end) <=
+              velmora::textview::kWidthPerPixel * table->viewport()->width());
     }
   }
 

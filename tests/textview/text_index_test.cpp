@@ -1,5 +1,6 @@
 // The text index as table rows: a text wrapped at a width of so many cells (an ASCII character
-// one cell, any other two), a position, the row it belongs to and that row's range.
+// one cell, any other two), a position, the row it belongs to and that row's range. Positions,
+// rows and lines stand in the tables as plain numbers; each reaches the index as its own type.
 
 #include "text_index.h"
 
@@ -12,7 +13,7 @@
 
 #include "cursor_motion.h"
 
-namespace velmora::ui {
+namespace velmora::textview {
 namespace {
 
 constexpr Width kCell = kWidthPerPixel;
@@ -31,13 +32,24 @@ const std::string kManyLines = kTallLine + [] {
   return lines;
 }();
 
+// A row's line and byte range, as numbers.
+struct Range {
+  std::size_t line;
+  std::size_t begin;
+  std::size_t end;
+};
+
+TextRow ToRow(const Range& range) {
+  return {Line(range.line), Position(range.begin), Position(range.end)};
+}
+
 struct RowCase {
   const char* rule;
   std::string text;
   Width wrap;
   std::size_t position;
   std::size_t row;
-  TextRow range;
+  Range range;
 };
 
 const std::vector<RowCase> kRows = {
@@ -61,15 +73,23 @@ const std::vector<RowCase> kRows = {
     {"the last row of a tall line", kTallLine, 2, 599, 299, {0, 598, 600}},
     {"after a tall line", kTallLine, 2, 601, 300, {1, 601, 603}},
     {"a line in a later block", kManyLines, 2, 958, 478, {80, 958, 959}},
+    // The ideographic space (U+3000, 3 bytes, two cells) is a blank: it hangs over the edge and
+    // the row breaks after it, not between the characters before it.
+    {"the ideographic space hangs over the edge", "ab\u3000cd", 3, 2, 0, {0, 0, 5}},
+    {"the row after it starts after it", "ab\u3000cd", 3, 5, 1, {0, 5, 7}},
+    {"a Japanese line wraps at its ideographic space", "\u526F\u53CD\u5C04\u93E1\u3000\u8868",
+     9, 15, 1, {0, 15, 18}},
+    {"a long Japanese line wraps between characters",
+     "\u526F\u53CD\u5C04\u93E1\u526F\u53CD\u5C04\u93E1\u526F\u53CD", 5, 12, 2, {0, 12, 18}},
 };
 
 TEST(text_index, positions_rows_and_ranges) {
   for (const RowCase& c : kRows) {
     SCOPED_TRACE(c.rule);
     const TextIndex index(c.text, Cells(c.wrap));
-    EXPECT_EQ(index.LineOf(c.position), c.range.line);
-    EXPECT_EQ(index.RowOfPosition(c.position), c.row);
-    EXPECT_EQ(index.RowAt(c.row), c.range);
+    EXPECT_EQ(index.LineOf(Position(c.position)).Number(), c.range.line);
+    EXPECT_EQ(index.RowOfPosition(Position(c.position)).Number(), c.row);
+    EXPECT_EQ(index.RowAt(Row(c.row)), ToRow(c.range));
   }
 }
 
@@ -97,9 +117,9 @@ TEST(text_index, where_a_click_lands) {
   for (const ClickCase& c : kClicks) {
     SCOPED_TRACE(c.rule);
     const TextIndex index(c.text, Cells(5));
-    const TextRow row = index.RowAt(c.row);
-    EXPECT_EQ(index.PositionAtX(row, c.x), c.position);
-    const std::size_t at = std::min(c.position, row.end);
+    const TextRow row = index.RowAt(Row(c.row));
+    EXPECT_EQ(index.PositionAtX(row, c.x).Byte(), c.position);
+    const Position at = std::min(Position(c.position), row.end);
     EXPECT_EQ(index.PositionAtX(row, index.XOf(row, at)), at);
   }
 }
@@ -138,18 +158,80 @@ const std::vector<KeyCase> kKeys = {
     {"\u526F\u53CD\u5C04", 5, Qt::Key_End, false, 0, 3},
     {"\u526F\u53CD\u5C04", 5, Qt::Key_Left, false, 6, 3},
     {"\u526F\u53CD\u5C04", 5, Qt::Key_Down, false, 3, 9},
+    // The ideographic space separates words as a space does.
+    {"ab\u3000cd", 9, Qt::Key_Right, true, 0, 5},
+    {"ab\u3000cd", 9, Qt::Key_Left, true, 7, 5},
+    {"ab\u3000\u3000cd", 9, Qt::Key_Left, true, 8, 0},
+    {"\u526F\u53CD\u3000\u5C04", 9, Qt::Key_Right, true, 0, 9},
 };
 
 TEST(text_index, where_the_keys_move_the_cursor) {
   for (const KeyCase& c : kKeys) {
     SCOPED_TRACE(c.text + " key " + std::to_string(c.key) + " from " + std::to_string(c.from));
     const TextIndex index(c.text, Cells(c.wrap));
-    const Width goalX = index.XOf(index.RowAt(index.RowOfPosition(c.from)), c.from);
+    const Position from(c.from);
+    const Width goalX = index.XOf(index.RowAt(index.RowOfPosition(from)), from);
     const std::optional<Motion> motion = MotionOfKey(c.key, c.control);
     ASSERT_TRUE(motion.has_value());
-    EXPECT_EQ(Move(*motion, index, {c.from, goalX}, 1).position, c.to);
+    EXPECT_EQ(Move(*motion, index, {from, goalX}, 1).position.Byte(), c.to);
+  }
+}
+
+// The index keeps the row starts of the last wrapped line asked for. Questions about one wrapped
+// line, then another, then the first again (painting asks for rows in order, a click for RowAt, a
+// key for RowOfPosition) get the answers of a fresh index, which has nothing kept.
+struct Question {
+  enum Kind { kRowAt, kRowOfPosition } kind;
+  std::size_t number;  // a row or a position
+};
+
+struct CacheCase {
+  const char* rule;
+  std::string text;
+  Width wrap;
+  std::vector<Question> questions;
+};
+
+// "abcdefgh" and "ijklmnop" wrapped at 3: rows 0 to 2 and 3 to 5; "q" row 6 is a line of its own.
+const std::string kTwoWrapped = "abcdefgh\nijklmnop\nq";
+const std::vector<CacheCase> kCache = {
+    {"painting: every row in order", kTwoWrapped, 3,
+     {{Question::kRowAt, 0}, {Question::kRowAt, 1}, {Question::kRowAt, 2}, {Question::kRowAt, 3},
+      {Question::kRowAt, 4}, {Question::kRowAt, 5}, {Question::kRowAt, 6}}},
+    {"RowAt: the second line, then the first", kTwoWrapped, 3,
+     {{Question::kRowAt, 4}, {Question::kRowAt, 1}, {Question::kRowAt, 5}, {Question::kRowAt, 2}}},
+    {"RowOfPosition: the first line, then the second", kTwoWrapped, 3,
+     {{Question::kRowOfPosition, 4},
+      {Question::kRowOfPosition, 13},
+      {Question::kRowOfPosition, 7},
+      {Question::kRowOfPosition, 16}}},
+    {"the two mixed, and a line that does not wrap between", kTwoWrapped, 3,
+     {{Question::kRowOfPosition, 15},
+      {Question::kRowAt, 6},
+      {Question::kRowAt, 1},
+      {Question::kRowOfPosition, 12},
+      {Question::kRowAt, 0}}},
+    {"Japanese lines of different lengths",
+     "\u526F\u53CD\u5C04\u93E1\u526F\u53CD\n\u526F\u3000\u53CD\u5C04", 4,
+     {{Question::kRowAt, 3}, {Question::kRowOfPosition, 9}, {Question::kRowAt, 4},
+      {Question::kRowOfPosition, 25}, {Question::kRowAt, 1}}},
+};
+
+TEST(text_index, a_kept_line_never_answers_for_another) {
+  for (const CacheCase& c : kCache) {
+    SCOPED_TRACE(c.rule);
+    const TextIndex asked(c.text, Cells(c.wrap));
+    for (const Question& q : c.questions) {
+      SCOPED_TRACE(q.number);
+      const TextIndex fresh(c.text, Cells(c.wrap));
+      if (q.kind == Question::kRowAt) {
+        EXPECT_EQ(asked.RowAt(Row(q.number)), fresh.RowAt(Row(q.number)));
+      } else {
+        EXPECT_EQ(asked.RowOfPosition(Position(q.number)), fresh.RowOfPosition(Position(q.number)));
+      }
+    }
   }
 }
 
 }  // namespace
-}  // namespace velmora::ui
+}  // namespace velmora::textview

@@ -1,6 +1,6 @@
 #pragma once
 
-// What a copy from the profile table hands to the clipboard: its plain text as the user selected
+// What a copy from a text view hands to the clipboard: its plain text as the user selected
 // it, and on request the same rows as a two-column table that a spreadsheet takes as numbers, an
 // HTML table and tab-separated values. The table forms are made only when a program asks for
 // them, so copying a million rows costs no more than their plain text.
@@ -15,7 +15,7 @@
 #include <QStringList>
 #include <QVariant>
 
-namespace velmora::ui {
+namespace velmora::textview {
 
 class TableMimeData : public QMimeData {
   Q_OBJECT
@@ -36,4 +36,4 @@ class TableMimeData : public QMimeData {
   QByteArray plainText_;  // shares the plain text's bytes, no copy
 };
 
-}  // namespace velmora::ui
+}  // namespace velmora::textview

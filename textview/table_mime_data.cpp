@@ -4,7 +4,7 @@
 #include <new>
 #include <string_view>
 
-namespace velmora::ui {
+namespace velmora::textview {
 namespace {
 
 const QString kPlainText = QStringLiteral("text/plain");
@@ -118,4 +118,4 @@ QVariant TableMimeData::retrieveData(const QString& mimeType, QMetaType type) co
   return QMimeData::retrieveData(mimeType, type);
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::textview

@@ -3,7 +3,7 @@
 #include <Qt>
 #include <algorithm>
 
-namespace velmora::ui {
+namespace velmora::textview {
 namespace {
 
 enum class Ctrl { kUp, kDown, kEither };
@@ -29,59 +29,66 @@ constexpr KeyMotion kKeyMotions[] = {
     {Qt::Key_End, Ctrl::kDown, Motion::kTextEnd},
 };
 
-bool BlankBefore(const TextIndex& index, std::size_t position) {
+constexpr Position kTextBegin{0};
+
+bool BlankBefore(const TextIndex& index, Position position) {
   return IsBlank(index.CharacterAt(index.PreviousCharacter(position)));
 }
 
-bool BlankAt(const TextIndex& index, std::size_t position) {
+bool BlankAt(const TextIndex& index, Position position) {
   return IsBlank(index.CharacterAt(position));
 }
 
+Line LineBefore(Line line) {
+  return Line(line.Number() - 1);
+}
+
 // Back over blanks, then to the start of the word; from a line's start, the line before's end.
-std::size_t WordLeft(const TextIndex& index, std::size_t p) {
-  while (p > 0 && BlankBefore(index, p)) p = index.PreviousCharacter(p);
-  const std::size_t line = index.LineOf(p);
-  if (p > 0 && p == index.LineBegin(line)) return index.LineEnd(line - 1);
+Position WordLeft(const TextIndex& index, Position p) {
+  while (p > kTextBegin && BlankBefore(index, p)) p = index.PreviousCharacter(p);
+  const Line line = index.LineOf(p);
+  if (p > kTextBegin && p == index.LineBegin(line)) return index.LineEnd(LineBefore(line));
   while (p > index.LineBegin(line) && !BlankBefore(index, p)) p = index.PreviousCharacter(p);
   return p;
 }
 
 // Past the word and the blanks after it; from a line's end, the next line's start.
-std::size_t WordRight(const TextIndex& index, std::size_t p) {
-  const std::size_t end = index.LineEnd(index.LineOf(p));
+Position WordRight(const TextIndex& index, Position p) {
+  const Position end = index.LineEnd(index.LineOf(p));
   while (p < end && !BlankAt(index, p)) p = index.NextCharacter(p);
   while (p < end && BlankAt(index, p)) p = index.NextCharacter(p);
   return p;
 }
 
-std::size_t CharacterLeft(const TextIndex& index, std::size_t p) {
-  const std::size_t line = index.LineOf(p);
+Position CharacterLeft(const TextIndex& index, Position p) {
+  const Line line = index.LineOf(p);
   if (p != index.LineBegin(line)) return index.PreviousCharacter(p);
-  return p == 0 ? 0 : index.LineEnd(line - 1);
+  return p == kTextBegin ? kTextBegin : index.LineEnd(LineBefore(line));
 }
 
-std::size_t CharacterRight(const TextIndex& index, std::size_t p, bool word) {
-  const std::size_t line = index.LineOf(p);
-  if (p >= index.LineEnd(line)) return line + 1 < index.LineCount() ? index.LineBegin(line + 1) : p;
+Position CharacterRight(const TextIndex& index, Position p, bool word) {
+  const Line line = index.LineOf(p);
+  const Line next(line.Number() + 1);
+  if (p >= index.LineEnd(line)) return next.Number() < index.LineCount() ? index.LineBegin(next) : p;
   return word ? WordRight(index, p) : index.NextCharacter(p);
 }
 
-std::size_t RowEnd(const TextIndex& index, const TextRow& row) {
+Position RowEnd(const TextIndex& index, const TextRow& row) {
   return index.Wraps(row) ? index.PreviousCharacter(row.end) : row.end;
 }
 
 // The same column in another row.
 MotionTarget ToRow(const TextIndex& index, std::size_t row, Width goalX, int scrollPages = 0) {
-  return {index.PositionAtX(index.RowAt(row), goalX), true, scrollPages};
+  return {index.PositionAtX(index.RowAt(Row(row)), goalX), true, scrollPages};
 }
 
 MotionTarget Vertical(Motion motion, const TextIndex& index, CursorPlace from,
                       std::size_t pageRows) {
-  const std::size_t row = index.RowOfPosition(from.position);
+  const std::size_t row = index.RowOfPosition(from.position).Number();
   const std::size_t lastRow = index.RowCount() - 1;
   switch (motion) {
     case Motion::kRowUp:
-      return row == 0 ? MotionTarget{0, false, 0} : ToRow(index, row - 1, from.goalX);
+      return row == 0 ? MotionTarget{kTextBegin, false, 0} : ToRow(index, row - 1, from.goalX);
     case Motion::kRowDown:
       return row >= lastRow ? MotionTarget{index.TextEnd(), false, 0}
                             : ToRow(index, row + 1, from.goalX);
@@ -105,7 +112,7 @@ std::optional<Motion> MotionOfKey(int key, bool control) {
 }
 
 MotionTarget Move(Motion motion, const TextIndex& index, CursorPlace from, std::size_t pageRows) {
-  const std::size_t p = from.position;
+  const Position p = from.position;
   switch (motion) {
     case Motion::kCharacterLeft:
       return {CharacterLeft(index, p), false, 0};
@@ -120,7 +127,7 @@ MotionTarget Move(Motion motion, const TextIndex& index, CursorPlace from, std::
     case Motion::kRowEnd:
       return {RowEnd(index, index.RowAt(index.RowOfPosition(p))), false, 0};
     case Motion::kTextStart:
-      return {0, false, 0};
+      return {kTextBegin, false, 0};
     case Motion::kTextEnd:
       return {index.TextEnd(), false, 0};
     default:
@@ -128,10 +135,10 @@ MotionTarget Move(Motion motion, const TextIndex& index, CursorPlace from, std::
   }
 }
 
-std::pair<std::size_t, std::size_t> WordAt(const TextIndex& index, std::size_t position) {
-  const std::size_t line = index.LineOf(position);
-  const std::size_t begin = index.LineBegin(line);
-  const std::size_t end = index.LineEnd(line);
+std::pair<Position, Position> WordAt(const TextIndex& index, Position position) {
+  const Line line = index.LineOf(position);
+  const Position begin = index.LineBegin(line);
+  const Position end = index.LineEnd(line);
   // At the end of a word, the word before.
   if (position > begin && (position == end || BlankAt(index, position)) &&
       !BlankBefore(index, position)) {
@@ -139,12 +146,13 @@ std::pair<std::size_t, std::size_t> WordAt(const TextIndex& index, std::size_t p
   }
   if (position >= end) return {position, position};
   const bool blank = BlankAt(index, position);
-  std::size_t first = position;
-  while (first > begin && BlankBefore(index, first) == blank)
+  Position first = position;
+  while (first > begin && BlankBefore(index, first) == blank) {
     first = index.PreviousCharacter(first);
-  std::size_t last = position;
+  }
+  Position last = position;
   while (last < end && BlankAt(index, last) == blank) last = index.NextCharacter(last);
   return {first, last};
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::textview

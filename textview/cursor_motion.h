@@ -2,7 +2,7 @@
 
 // Where the keys of a read-only text view move its cursor, as a table from a key (with or without
 // Ctrl) to a motion, and each motion as arithmetic on the text index. Shift extends the selection
-// whatever the motion; the view applies that, and the scrolling.
+// whatever the motion; the view applies that (Selection), and the scrolling.
 
 #include <cstddef>
 #include <optional>
@@ -10,7 +10,7 @@
 
 #include "text_index.h"
 
-namespace velmora::ui {
+namespace velmora::textview {
 
 enum class Motion {
   kCharacterLeft,   // to the end of the line before at a line's start
@@ -32,20 +32,21 @@ std::optional<Motion> MotionOfKey(int key, bool control);
 
 // Where the cursor is and the column it keeps while it moves up and down.
 struct CursorPlace {
-  std::size_t position;
+  Position position;
   Width goalX;
 };
 
 struct MotionTarget {
-  std::size_t position;
+  Position position;
   bool keepGoalX;   // the up and down motions keep the column the cursor came from
   int scrollPages;  // Page Up and Page Down scroll the view a page first: -1 or 1
 };
 
+// pageRows: how many rows a page holds.
 MotionTarget Move(Motion motion, const TextIndex& index, CursorPlace from, std::size_t pageRows);
 
 // The word or run of blanks under a position, for a double-click: at the end of a word, that word.
 // An empty range at a line's end.
-std::pair<std::size_t, std::size_t> WordAt(const TextIndex& index, std::size_t position);
+std::pair<Position, Position> WordAt(const TextIndex& index, Position position);
 
-}  // namespace velmora::ui
+}  // namespace velmora::textview

@@ -2,13 +2,14 @@
 
 // The arithmetic of a text shown in rows, without any widget: where its lines start, where a line
 // wider than the wrap width breaks into rows, and the way between a byte position, its row and
-// its line. The index reads the text in place (a string_view that must outlive it unchanged) and
-// keeps 4 bytes a line and, when lines wrap, 1 byte a line for the rows each adds.
+// its line. The index reads the text in place (a string_view that must outlive it unchanged:
+// IndexedText keeps the two together) and keeps 4 bytes a line and, when lines wrap, 1 byte a line
+// for the rows each adds.
 //
 // Lines end with CR LF or LF. A line wider than the wrap width wraps after its last blank that
 // still fits, or between characters when it has none; blanks may hang over the right edge. A row
-// never holds more than kMaxRowBytes bytes, whatever their width. Positions, rows and lines count
-// from 0; a position is a byte offset that starts a character.
+// never holds more than kMaxRowBytes bytes, whatever their width. Positions, rows and lines are
+// types of their own (text_units.h); the counts of lines and rows are plain numbers.
 
 #include <array>
 #include <cstddef>
@@ -20,7 +21,9 @@
 #include <utility>
 #include <vector>
 
-namespace velmora::ui {
+#include "text_units.h"
+
+namespace velmora::textview {
 
 // A width in 1/64 pixel, the unit of font metrics: sums of advances stay exact.
 using Width = std::int64_t;
@@ -28,7 +31,8 @@ inline constexpr Width kWidthPerPixel = 64;
 
 inline constexpr std::size_t kMaxRowBytes = 4096;
 
-// Blanks are where a line may wrap and what separates words.
+// Blanks are where a line may wrap and what separates words: the space, the tab and the
+// ideographic space U+3000.
 bool IsBlank(char32_t character);
 
 // The advance of each character, measured once per character.
@@ -60,9 +64,9 @@ struct TextLayout {
 
 // A row on screen: a whole line, or the part of a wrapped line, as byte offsets in the text.
 struct TextRow {
-  std::size_t line;
-  std::size_t begin;
-  std::size_t end;
+  Line line;
+  Position begin;
+  Position end;
 
   [[nodiscard]] bool operator==(const TextRow&) const = default;
 };
@@ -82,37 +86,39 @@ class TextIndex {
   ~TextIndex() = default;
 
   [[nodiscard]] std::string_view Text() const { return text_; }
-  // The index over another copy of the very text it was built from (the text was copied or moved
-  // since): only where the text lies changes, every offset holds.
-  void Rebind(std::string_view sameText) noexcept { text_ = sameText; }
   [[nodiscard]] const TextLayout& Layout() const { return layout_; }
 
   [[nodiscard]] std::size_t LineCount() const { return lineStarts_.size() + 1; }
   // Rows after wrapping: a line's first row and the rows it adds.
   [[nodiscard]] std::size_t RowCount() const { return LineCount() + extraRows_; }
-  [[nodiscard]] std::size_t LineBegin(std::size_t line) const;
+  [[nodiscard]] Position LineBegin(Line line) const { return Position(BeginOf(line.Number())); }
   // Where the line's characters end, before its CR LF or LF.
-  [[nodiscard]] std::size_t LineEnd(std::size_t line) const;
-  [[nodiscard]] std::size_t LineOf(std::size_t position) const;
+  [[nodiscard]] Position LineEnd(Line line) const { return Position(EndOf(line.Number())); }
+  [[nodiscard]] Line LineOf(Position position) const { return Line(LineAt(position.Byte())); }
   // The end of the last line, the last place the cursor can go.
-  [[nodiscard]] std::size_t TextEnd() const { return LineEnd(LineCount() - 1); }
+  [[nodiscard]] Position TextEnd() const { return Position(EndOf(LineCount() - 1)); }
 
-  [[nodiscard]] char32_t CharacterAt(std::size_t position) const;
-  [[nodiscard]] std::size_t NextCharacter(std::size_t position) const;
-  [[nodiscard]] std::size_t PreviousCharacter(std::size_t position) const;
+  [[nodiscard]] char32_t CharacterAt(Position position) const;
+  [[nodiscard]] Position NextCharacter(Position position) const;
+  [[nodiscard]] Position PreviousCharacter(Position position) const;
 
-  [[nodiscard]] TextRow RowAt(std::size_t row) const;
+  [[nodiscard]] TextRow RowAt(Row row) const;
   // A position at the start of a wrapped row belongs to that row, not to the one before.
-  [[nodiscard]] std::size_t RowOfPosition(std::size_t position) const;
+  [[nodiscard]] Row RowOfPosition(Position position) const;
   // Whether a row ends where the next row of the same line starts.
   [[nodiscard]] bool Wraps(const TextRow& row) const;
   // The distance from the row's start to a position in it.
-  [[nodiscard]] Width XOf(const TextRow& row, std::size_t position) const;
+  [[nodiscard]] Width XOf(const TextRow& row, Position position) const;
   // The position nearest to x in a row: before a character when x lies in its left half. Never
   // the end of a row that wraps, which is the next row's start.
-  [[nodiscard]] std::size_t PositionAtX(const TextRow& row, Width x) const;
+  [[nodiscard]] Position PositionAtX(const TextRow& row, Width x) const;
 
  private:
+  // The same as the public ones, by plain numbers.
+  [[nodiscard]] std::size_t BeginOf(std::size_t line) const;
+  [[nodiscard]] std::size_t EndOf(std::size_t line) const;
+  [[nodiscard]] std::size_t LineAt(std::size_t position) const;
+  [[nodiscard]] std::size_t Previous(std::size_t position) const;
   void CountRows();
   void SumBlocks();
   [[nodiscard]] std::size_t ExtraRows(std::size_t line) const;
@@ -144,4 +150,4 @@ class TextIndex {
   mutable std::vector<std::uint32_t> starts_;
 };
 
-}  // namespace velmora::ui
+}  // namespace velmora::textview

@@ -7,7 +7,7 @@
 
 #include "utf8_reader.h"
 
-namespace velmora::ui {
+namespace velmora::textview {
 namespace {
 
 constexpr std::size_t kBlockLines = 64;
@@ -49,35 +49,40 @@ TextIndex::TextIndex(std::string_view text, TextLayout layout)
   CountRows();
 }
 
-std::size_t TextIndex::LineBegin(std::size_t line) const {
+std::size_t TextIndex::BeginOf(std::size_t line) const {
   if (line == 0 || line > lineStarts_.size()) return 0;
   return lineStarts_[line - 1];
 }
 
-std::size_t TextIndex::LineEnd(std::size_t line) const {
+std::size_t TextIndex::EndOf(std::size_t line) const {
   if (line >= lineStarts_.size()) return text_.size();
   std::size_t end = lineStarts_[line] - 1U;  // at its LF
-  if (end > LineBegin(line) && text_[end - 1] == '\r') --end;
+  if (end > BeginOf(line) && text_[end - 1] == '\r') --end;
   return end;
 }
 
-std::size_t TextIndex::LineOf(std::size_t position) const {
+std::size_t TextIndex::LineAt(std::size_t position) const {
   return static_cast<std::size_t>(
       std::upper_bound(lineStarts_.begin(), lineStarts_.end(), position) - lineStarts_.begin());
 }
 
 // ---- characters ----
 
-char32_t TextIndex::CharacterAt(std::size_t position) const {
-  return ReadUtf8Character(text_, position).value;
+char32_t TextIndex::CharacterAt(Position position) const {
+  return ReadUtf8Character(text_, position.Byte()).value;
 }
 
-std::size_t TextIndex::NextCharacter(std::size_t position) const {
-  if (position >= text_.size()) return text_.size();
-  return position + ReadUtf8Character(text_, position).bytes;
+Position TextIndex::NextCharacter(Position position) const {
+  const std::size_t p = position.Byte();
+  if (p >= text_.size()) return Position(text_.size());
+  return Position(p + ReadUtf8Character(text_, p).bytes);
 }
 
-std::size_t TextIndex::PreviousCharacter(std::size_t position) const {
+Position TextIndex::PreviousCharacter(Position position) const {
+  return Position(Previous(position.Byte()));
+}
+
+std::size_t TextIndex::Previous(std::size_t position) const {
   if (position == 0) return 0;
   std::size_t p = position - 1;
   for (int k = 0; k < 3 && p > 0 && IsUtf8Continuation(text_[p]); ++k) --p;
@@ -133,8 +138,8 @@ void TextIndex::CountRows() {
   const auto* bytes = reinterpret_cast<const unsigned char*>(text_.data());
   const std::size_t lines = LineCount();
   for (std::size_t line = 0; line < lines; ++line) {
-    const std::size_t begin = LineBegin(line);
-    const std::size_t end = LineEnd(line);
+    const std::size_t begin = BeginOf(line);
+    const std::size_t end = EndOf(line);
     // The common case, a table row: plain ASCII, measured by table lookups alone.
     Width width = 0;
     unsigned bits = 0;
@@ -180,8 +185,8 @@ const std::vector<std::uint32_t>& TextIndex::RowStarts(std::size_t line) const {
   starts_.clear();
   startsLine_ = kNoLine;  // until the starts are whole
   if (ExtraRows(line) > 0) {
-    const std::size_t begin = LineBegin(line);
-    const std::size_t end = LineEnd(line);
+    const std::size_t begin = BeginOf(line);
+    const std::size_t end = EndOf(line);
     WrapLine(begin, end, IsAscii(text_.substr(begin, end - begin)),
              [this](std::size_t start) { starts_.push_back(static_cast<std::uint32_t>(start)); });
   }
@@ -218,33 +223,36 @@ std::pair<std::size_t, std::size_t> TextIndex::LineOfRow(std::size_t row) const 
   return {line, std::min(row - std::min(row, first), ExtraRows(line))};
 }
 
-TextRow TextIndex::RowAt(std::size_t row) const {
-  const auto [line, sub] = LineOfRow(row);
-  TextRow found{line, LineBegin(line), LineEnd(line)};
+TextRow TextIndex::RowAt(Row row) const {
+  const auto [line, sub] = LineOfRow(row.Number());
+  std::size_t begin = BeginOf(line);
+  std::size_t end = EndOf(line);
   if (ExtraRows(line) > 0) {
     const std::vector<std::uint32_t>& starts = RowStarts(line);
-    if (sub > 0 && sub - 1 < starts.size()) found.begin = starts[sub - 1];
-    if (sub < starts.size()) found.end = starts[sub];
+    if (sub > 0 && sub - 1 < starts.size()) begin = starts[sub - 1];
+    if (sub < starts.size()) end = starts[sub];
   }
-  return found;
+  return {Line(line), Position(begin), Position(end)};
 }
 
-std::size_t TextIndex::RowOfPosition(std::size_t position) const {
-  const std::size_t line = LineOf(position);
+Row TextIndex::RowOfPosition(Position position) const {
+  const std::size_t line = LineAt(position.Byte());
   const std::size_t first = FirstRowOf(line);
-  if (ExtraRows(line) == 0) return first;
+  if (ExtraRows(line) == 0) return Row(first);
   const std::vector<std::uint32_t>& starts = RowStarts(line);
-  return first + static_cast<std::size_t>(std::upper_bound(starts.begin(), starts.end(), position) -
-                                          starts.begin());
+  return Row(first + static_cast<std::size_t>(
+                         std::upper_bound(starts.begin(), starts.end(), position.Byte()) -
+                         starts.begin()));
 }
 
 bool TextIndex::Wraps(const TextRow& row) const {
   return row.end != LineEnd(row.line) && row.end > row.begin;
 }
 
-Width TextIndex::XOf(const TextRow& row, std::size_t position) const {
+Width TextIndex::XOf(const TextRow& row, Position position) const {
   Width x = 0;
-  for (std::size_t p = row.begin; p < std::min(position, row.end);) {
+  const std::size_t end = std::min(position, row.end).Byte();
+  for (std::size_t p = row.begin.Byte(); p < end;) {
     const Utf8Character c = ReadUtf8Character(text_, p);
     x += layout_.widths->Of(c.value);
     p += c.bytes;
@@ -252,12 +260,12 @@ Width TextIndex::XOf(const TextRow& row, std::size_t position) const {
   return x;
 }
 
-std::size_t TextIndex::PositionAtX(const TextRow& row, Width x) const {
+Position TextIndex::PositionAtX(const TextRow& row, Width x) const {
   Width left = 0;
-  for (std::size_t p = row.begin; p < row.end;) {
+  for (std::size_t p = row.begin.Byte(); p < row.end.Byte();) {
     const Utf8Character c = ReadUtf8Character(text_, p);
     const Width advance = layout_.widths->Of(c.value);
-    if (x < left + advance / 2) return p;
+    if (x < left + advance / 2) return Position(p);
     left += advance;
     p += c.bytes;
   }
@@ -265,4 +273,4 @@ std::size_t TextIndex::PositionAtX(const TextRow& row, Width x) const {
   return Wraps(row) ? PreviousCharacter(row.end) : row.end;
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::textview
