@@ -244,7 +244,19 @@ QMenu* ProfileView::CreateContextMenu(QWidget* parent) {
   all->setObjectName(QStringLiteral("selectAll"));
   all->setShortcut(QKeySequence::SelectAll);
   all->setEnabled(index_.TextEnd() > 0);
+  if (!menuActions_.isEmpty()) {
+    // A disabled entry tells in its tooltip why.
+    menu->setToolTipsVisible(true);
+    menu->addSeparator();
+    for (QAction* action : menuActions_) {
+      if (action != nullptr) menu->addAction(action);
+    }
+  }
   return menu;
+}
+
+void ProfileView::AddMenuActions(const QList<QAction*>& actions) {
+  for (QAction* action : actions) menuActions_.append(action);
 }
 
 // ---- cursor and selection ----

@@ -14,6 +14,8 @@
 // Typing changes nothing.
 
 #include <QAbstractScrollArea>
+#include <QList>
+#include <QPointer>
 #include <QString>
 #include <cstddef>
 #include <memory>
@@ -21,6 +23,7 @@
 
 #include "text_index.h"
 
+class QAction;
 class QMenu;
 class QPainter;
 class QTimer;
@@ -58,8 +61,11 @@ class ProfileView : public QAbstractScrollArea {
   void SelectAll();
   // Hands the selection to the clipboard; nothing when nothing is selected.
   void Copy() const;
-  // The context menu: コピー and すべてを選択. The caller owns it.
+  // The context menu: コピー and すべてを選択, then a separator and the actions added here. The
+  // caller owns the menu.
   [[nodiscard]] QMenu* CreateContextMenu(QWidget* parent);
+  // Actions of the owner shown after the view's own, with their own state; the owner keeps them.
+  void AddMenuActions(const QList<QAction*>& actions);
 
   [[nodiscard]] std::size_t LineCount() const { return index_.LineCount(); }
   // The line the cursor is on (0-based) and its text.
@@ -128,6 +134,7 @@ class ProfileView : public QAbstractScrollArea {
   bool dragging_ = false;
   QPoint dragPoint_;
   QTimer* autoScroll_;
+  QList<QPointer<QAction>> menuActions_;
 };
 
 }  // namespace velmora::ui
