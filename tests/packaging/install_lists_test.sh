@@ -35,6 +35,8 @@ rows=(
   "test|desktop-file-validate|the desktop entry's check"
   "test|appstreamcli|the AppStream description's check"
   "test|/usr/bin/python3|the icon check and the mutation check"
+  "test|pdftoppm|the design PDF's check renders its pages"
+  "test|pdftotext|the design PDF's check reads its texts"
   "package|dpkg-shlibdeps|CPack's dependencies of the program"
   "package|lintian|the package check"
   "package|file|the package check's icon and gzip checks"
