@@ -49,8 +49,7 @@ void DrawCurve(const PageCanvas& canvas, const Frame& frame, const std::vector<Q
   }
 }
 
-void DrawRays(const PageCanvas& canvas, const Frame& frame, const SectionGeometry& g,
-              double endX) {
+void DrawRays(const PageCanvas& canvas, const Frame& frame, const SectionGeometry& g, double endX) {
   canvas.Painter().setPen(canvas.Pen(0.15, Qt::DashLine));
   for (const double side : {1.0, -1.0}) {
     const std::array<QPointF, 4> ray = {{{g.feed, 0.0},
@@ -119,8 +118,7 @@ SectionGeometry SectionOf(const part::Design& design) {
 }
 
 double FittingScale(const QSizeF& extent, const QSizeF& room) {
-  const double needed =
-      std::max(extent.width() / room.width(), extent.height() / room.height());
+  const double needed = std::max(extent.width() / room.width(), extent.height() / room.height());
   const double decade = std::pow(10.0, std::floor(std::log10(needed)));
   for (const double step : {1.0, 2.0, 2.5, 5.0, 10.0}) {
     if (step * decade >= needed * (1.0 - 1e-12)) return step * decade;
@@ -159,8 +157,7 @@ void PaintAntennaSection(const PageCanvas& canvas, const QRectF& boxMm,
   const QPointF subRim = frame.At(g.subRim.x(), g.subRim.y());
   canvas.Text({subRim.x() + 1.5, subRim.y() - 6.0, 28.0, 5.0}, Qt::AlignLeft | Qt::AlignVCenter,
               QString::fromUtf8("副反射鏡"), 9.0);
-  DrawScaleBar(canvas, {boxMm.left() + kCaptionRoom, boxMm.bottom() - kScaleBarRoom / 2.0},
-               scale);
+  DrawScaleBar(canvas, {boxMm.left() + kCaptionRoom, boxMm.bottom() - kScaleBarRoom / 2.0}, scale);
 }
 
 }  // namespace velmora::ui

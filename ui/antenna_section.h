@@ -17,11 +17,11 @@ class PageCanvas;
 // Points in millimetres of the part: x along the axis from the main reflector's vertex towards
 // the sub-reflector, y outwards from the axis.
 struct SectionGeometry {
-  double focus = 0.0;      // F: the focal length
-  double feed = 0.0;       // F': F - 2c
-  double subVertex = 0.0;  // A: F' + a + c
-  QPointF subRim;          // P: the sub-reflector's rim
-  QPointF mainRim;         // the main reflector's rim, D / 2 out, D^2 / 16F deep
+  double focus = 0.0;                  // F: the focal length
+  double feed = 0.0;                   // F': F - 2c
+  double subVertex = 0.0;              // A: F' + a + c
+  QPointF subRim;                      // P: the sub-reflector's rim
+  QPointF mainRim;                     // the main reflector's rim, D / 2 out, D^2 / 16F deep
   std::vector<QPointF> mainReflector;  // upper half, vertex to rim
   std::vector<QPointF> subReflector;   // upper half, vertex to rim
 };
@@ -34,7 +34,6 @@ SectionGeometry SectionOf(const part::Design& design);
 double FittingScale(const QSizeF& extent, const QSizeF& room);
 
 // Draws the section, centred in `boxMm` of the page, with its scale and a scale bar.
-void PaintAntennaSection(const PageCanvas& canvas, const QRectF& boxMm,
-                         const part::Design& design);
+void PaintAntennaSection(const PageCanvas& canvas, const QRectF& boxMm, const part::Design& design);
 
 }  // namespace velmora::ui

@@ -31,11 +31,12 @@ void PaintCalibrationRuler(const PageCanvas& canvas, const QPointF& startMm,
   painter.drawLine(canvas.At(at(0.0, 0.0)), canvas.At(at(kRulerLengthMm, 0.0)));
   for (int mm = 0; mm <= length; mm += 10) {
     const QPointF label = at(mm, 6.0);
-    canvas.Text({label.x() - 4.0, label.y() - 2.0, 8.0, 4.0}, Qt::AlignCenter,
-                QString::number(mm), 6.0);
+    canvas.Text({label.x() - 4.0, label.y() - 2.0, 8.0, 4.0}, Qt::AlignCenter, QString::number(mm),
+                6.0);
   }
   // Under a horizontal rule, below the end of a vertical one.
-  const QPointF caption = horizontal ? at(kRulerLengthMm / 2.0, -3.5) : at(kRulerLengthMm + 4.0, 2.0);
+  const QPointF caption =
+      horizontal ? at(kRulerLengthMm / 2.0, -3.5) : at(kRulerLengthMm + 4.0, 2.0);
   canvas.Text({caption.x() - 15.0, caption.y() - 2.0, 30.0, 4.0}, Qt::AlignCenter,
               QStringLiteral("100 mm"), 7.0);
 }

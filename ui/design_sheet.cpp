@@ -23,8 +23,8 @@ double PaintGroup(const PageCanvas& canvas, double x, double y, double width,
   const double captionWidth = width * 0.55;
   const double textWidth = width * 0.30;
   for (const SheetLine& line : lines) {
-    canvas.Text({x + 2.0, y, captionWidth, kRowMm}, Qt::AlignLeft | Qt::AlignVCenter,
-                line.caption, kTextPoints);
+    canvas.Text({x + 2.0, y, captionWidth, kRowMm}, Qt::AlignLeft | Qt::AlignVCenter, line.caption,
+                kTextPoints);
     canvas.Text({x + captionWidth, y, textWidth, kRowMm}, Qt::AlignRight | Qt::AlignVCenter,
                 line.text, kTextPoints, false, true);
     canvas.Text({x + captionWidth + textWidth + 1.5, y, width * 0.15, kRowMm},
@@ -38,8 +38,8 @@ void PaintSheetPage(const PageCanvas& canvas, const SheetContent& content) {
   const double width = canvas.Size().width();
   canvas.Text({0.0, 0.0, width * 0.7, 9.0}, Qt::AlignLeft | Qt::AlignVCenter, content.title, 16.0,
               true);
-  canvas.Text({width * 0.7, 0.0, width * 0.3, 9.0}, Qt::AlignRight | Qt::AlignVCenter,
-              content.date, 10.0);
+  canvas.Text({width * 0.7, 0.0, width * 0.3, 9.0}, Qt::AlignRight | Qt::AlignVCenter, content.date,
+              10.0);
   canvas.Text({0.0, 9.5, width, 5.5}, Qt::AlignLeft | Qt::AlignVCenter,
               QString::fromUtf8("設計書  ") + content.designName, 10.0);
   canvas.Painter().setPen(canvas.Pen(0.3));
@@ -49,15 +49,16 @@ void PaintSheetPage(const PageCanvas& canvas, const SheetContent& content) {
   double left = PaintGroup(canvas, 0.0, 19.0, column, QString::fromUtf8("設計値"), content.inputs);
   left = PaintGroup(canvas, 0.0, left, column, QString::fromUtf8("Y 計算間隔 (mm)"), content.range);
   left = PaintGroup(canvas, 0.0, left, column, QString::fromUtf8("設計の目安"), content.derived);
-  const double right = PaintGroup(canvas, column + 8.0, 19.0, column,
-                                  QString::fromUtf8("計算結果"), content.results);
+  const double right = PaintGroup(canvas, column + 8.0, 19.0, column, QString::fromUtf8("計算結果"),
+                                  content.results);
 
   const double top = std::max(left, right) + 2.0;
   canvas.Painter().setPen(canvas.Pen(0.3));
   canvas.Line(0.0, top, width, top);
   canvas.Text({0.0, top + 1.0, width, kRowMm}, Qt::AlignLeft | Qt::AlignVCenter,
               QString::fromUtf8("断面図"), 10.5, true);
-  PaintAntennaSection(canvas, {0.0, top + kRowMm + 1.0, width, canvas.Size().height() - top - kRowMm - 1.0},
+  PaintAntennaSection(canvas,
+                      {0.0, top + kRowMm + 1.0, width, canvas.Size().height() - top - kRowMm - 1.0},
                       content.design);
 }
 
@@ -93,10 +94,10 @@ QByteArray DesignPdf(const SheetContent& content) {
     QPdfWriter writer(&buffer);
     writer.setTitle(content.designName);
     writer.setCreator(QStringLiteral("velmora"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm,
-                                               kPdfMarginMm),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                    QPageLayout::Millimeter));
     PaintDesignDocument(writer, content);
   }
   return bytes;

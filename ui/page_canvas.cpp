@@ -25,8 +25,8 @@ void PageCanvas::Line(double x1, double y1, double x2, double y2) const {
   painter_.drawLine(At(x1, y1), At(x2, y2));
 }
 
-void PageCanvas::Text(const QRectF& boxMm, int flags, const QString& text, double points,
-                      bool bold, bool fixed) const {
+void PageCanvas::Text(const QRectF& boxMm, int flags, const QString& text, double points, bool bold,
+                      bool fixed) const {
   painter_.setFont(SheetFont(points, bold, fixed));
   painter_.drawText(Box(boxMm), flags, text);
 }

@@ -25,15 +25,21 @@ struct EntryRow {
   const char* text;
   QKeySequence shortcut;
   const char* name;
+  const char* tip;  // what an enabled entry makes
 };
 
 const std::array<EntryRow, 5>& Entries() {
   static const std::array<EntryRow, 5> entries = {{
-      {"設計書と型紙を印刷…", QKeySequence(Qt::CTRL | Qt::Key_P), "print"},
-      {"設計書と型紙を PDF で保存…", QKeySequence(Qt::CTRL | Qt::Key_S), "savePdf"},
-      {"断面を DXF で保存…", {}, "saveDxf"},
-      {"プロファイルを CSV で保存…", {}, "saveCsv"},
-      {"副反射鏡を STL で保存…", {}, "saveStl"},
+      {"設計書と型紙を印刷…", QKeySequence(Qt::CTRL | Qt::Key_P), "print",
+       "設計書と実寸の型紙を印刷します"},
+      {"設計書と型紙を PDF で保存…", QKeySequence(Qt::CTRL | Qt::Key_S), "savePdf",
+       "設計書と実寸の型紙を PDF ファイルに保存します"},
+      {"断面を DXF で保存…", {}, "saveDxf", "断面を CAD 用の DXF ファイルに保存します"},
+      {"プロファイルを CSV で保存…", {}, "saveCsv", "プロファイル表を CSV ファイルに保存します"},
+      {"副反射鏡を STL で保存…",
+       {},
+       "saveStl",
+       "副反射鏡を 3D プリンター用の STL ファイルに保存します"},
   }};
   return entries;
 }
@@ -120,15 +126,16 @@ void PartCommands::Calculated() {
 
 void PartCommands::Refresh() {
   available_ = calculator_.LastPressCompleted() && shownDesign_ && *shownDesign_ == ShownTexts();
-  for (QAction* action : actions_) {
-    action->setEnabled(available_);
-    action->setToolTip(available_ ? action->text() : QString::fromUtf8(kNeedsCalculation));
+  for (std::size_t k = 0; k < actions_.size(); ++k) {
+    actions_[k]->setEnabled(available_);
+    actions_[k]->setToolTip(QString::fromUtf8(available_ ? Entries()[k].tip : kNeedsCalculation));
   }
 }
 
 QString PartCommands::ProposedPath(PartFile kind) const {
   QString folder = lastFolder_;
-  if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty())
+    folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (folder.isEmpty()) folder = QDir::homePath();
   const QString stem = QString::fromStdString(part::DesignFileStem(calculator_.Fields()));
   return QDir(folder).filePath(stem + QLatin1Char('.') + Extension(kind));
@@ -150,8 +157,8 @@ void PartCommands::Save(PartFile preferred) {
   QStringList filters;
   for (const PartFile kind : PartFiles()) filters << Filter(kind);
   QString chosen = Filter(preferred);
-  QString path = askSavePath(&window_, ProposedPath(preferred), filters.join(QStringLiteral(";;")),
-                             &chosen);
+  QString path =
+      askSavePath(&window_, ProposedPath(preferred), filters.join(QStringLiteral(";;")), &chosen);
   if (path.isEmpty()) return;
   // The name's extension decides; a name without one of ours gets the chosen type's.
   const std::optional<PartFile> named = KindOfPath(path);
@@ -160,7 +167,8 @@ void PartCommands::Save(PartFile preferred) {
   lastFolder_ = QFileInfo(path).absolutePath();
   if (kind == PartFile::Stl && !stl && !(stl = askStlParameters(&window_))) return;
 
-  const QString what = QString::fromUtf8("%1 を保存できませんでした。").arg(QDir::toNativeSeparators(path));
+  const QString what =
+      QString::fromUtf8("%1 を保存できませんでした。").arg(QDir::toNativeSeparators(path));
   QByteArray bytes;
   try {
     bytes = PartFileBytes(kind, *content, calculator_.Fields().Text(FieldId::Text15),

@@ -5,8 +5,7 @@
 
 namespace velmora::ui {
 
-std::vector<QPointF> MainReflectorSection(double focalLength, double fromRadius,
-                                          double toRadius) {
+std::vector<QPointF> MainReflectorSection(double focalLength, double fromRadius, double toRadius) {
   // The parabola bends most at its vertex, 1 / 2F, so chords of sqrt(16 F tolerance) keep to it
   // (the chord rule of SampleProfile).
   const double step = std::sqrt(16.0 * std::abs(focalLength) * kDrawingTolerance);

@@ -55,7 +55,8 @@ std::vector<SheetLine> Lines(const FieldSet& fields, const std::array<LineSpec, 
     if (const ElementEntry* marker = FindElement(spec.marker)) {
       caption = ToQString(marker->text) + QLatin1Char(' ') + caption;
     }
-    lines.push_back({caption, QString::fromStdString(fields.Text(spec.field)), ToQString(spec.unit)});
+    lines.push_back(
+        {caption, QString::fromStdString(fields.Text(spec.field)), ToQString(spec.unit)});
   }
   return lines;
 }

@@ -105,7 +105,8 @@ void DrawOverlaps(const PageCanvas& canvas, const QRectF& piece, const QRectF& b
 void DrawCropMarks(const PageCanvas& canvas, const QRectF& area) {
   canvas.Painter().setPen(canvas.Pen(0.15));
   constexpr double kArm = 4.0;
-  for (const QPointF& c : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
+  for (const QPointF& c :
+       {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
     const double dx = c.x() == area.left() ? kArm : -kArm;
     const double dy = c.y() == area.top() ? kArm : -kArm;
     canvas.Line(c.x(), c.y(), c.x() + dx, c.y());
@@ -153,8 +154,7 @@ TemplateDrawing MainReflectorTemplate(const part::Design& design) {
 }
 
 QSizeF TemplateWindow(const QSizeF& printableMm) {
-  return {printableMm.width() - kRuleStripMm,
-          printableMm.height() - kHeaderMm - kRuleStripMm};
+  return {printableMm.width() - kRuleStripMm, printableMm.height() - kHeaderMm - kRuleStripMm};
 }
 
 std::vector<QRectF> TemplatePieces(const TemplateDrawing& drawing, const QSizeF& printableMm) {

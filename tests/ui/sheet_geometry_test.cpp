@@ -33,9 +33,8 @@ TEST(TileSpans, OnePieceWhenItFitsElseOverlappingPiecesEndingAtTheExtent) {
     double extent, window;
     int pieces;
   };
-  for (const Case c : {Case{100, 174, 1}, Case{174, 174, 1}, Case{175, 174, 2},
-                       Case{338, 174, 2}, Case{339, 174, 3}, Case{438, 174, 3},
-                       Case{1268, 174, 8}, Case{50, 5, 40}}) {
+  for (const Case c : {Case{100, 174, 1}, Case{174, 174, 1}, Case{175, 174, 2}, Case{338, 174, 2},
+                       Case{339, 174, 3}, Case{438, 174, 3}, Case{1268, 174, 8}, Case{50, 5, 40}}) {
     SCOPED_TRACE(testing::Message() << c.extent << " in " << c.window);
     const std::vector<TileSpan> spans = TileSpans(c.extent, c.window);
     ASSERT_EQ(static_cast<int>(spans.size()), c.pieces);
@@ -55,10 +54,10 @@ TEST(FittingScale, TheSmallestRoundScaleThatFits) {
   struct Case {
     double width, height, roomWidth, roomHeight, scale;
   };
-  for (const Case c : {Case{178, 370, 166, 89, 5}, Case{10, 10, 100, 100, 0.1},
-                       Case{100, 50, 100, 100, 1}, Case{101, 50, 100, 100, 2},
-                       Case{220, 50, 100, 100, 2.5}, Case{251, 50, 100, 100, 5},
-                       Case{40, 1200, 100, 100, 20}}) {
+  for (const Case c :
+       {Case{178, 370, 166, 89, 5}, Case{10, 10, 100, 100, 0.1}, Case{100, 50, 100, 100, 1},
+        Case{101, 50, 100, 100, 2}, Case{220, 50, 100, 100, 2.5}, Case{251, 50, 100, 100, 5},
+        Case{40, 1200, 100, 100, 20}}) {
     EXPECT_DOUBLE_EQ(FittingScale({c.width, c.height}, {c.roomWidth, c.roomHeight}), c.scale)
         << c.width << " x " << c.height;
   }
@@ -78,8 +77,7 @@ TEST(ReflectorSections, NoChordStraysFromTheSurfaceBeyondTheTolerance) {
     const std::vector<QPointF> main = MainReflectorSection(focal, -600.0, 600.0);
     EXPECT_EQ(main.front().x(), -600.0);
     EXPECT_EQ(main.back().x(), 600.0);
-    EXPECT_LE(worst(main, [focal](double r) { return r * r / (4.0 * focal); }),
-              kDrawingTolerance)
+    EXPECT_LE(worst(main, [focal](double r) { return r * r / (4.0 * focal); }), kDrawingTolerance)
         << focal;
   }
   const Hyperbola h{.a = 7.01356415, .b2 = 906.793409};
@@ -92,10 +90,10 @@ TEST(SectionOf, TheEdgeRayGoesFromTheFeedByBothRimsAndTheFociSitWhereTheFieldsSa
   const std::optional<part::Design> design = part::ReadDesign(calculator.Fields());
   ASSERT_TRUE(design);
   const SectionGeometry g = SectionOf(*design);
-  EXPECT_NEAR(g.feed, design->mainVertexToFeed, 0.005);              // A, 98.11
+  EXPECT_NEAR(g.feed, design->mainVertexToFeed, 0.005);               // A, 98.11
   EXPECT_NEAR(g.subVertex - g.feed, design->feedToSubVertex, 0.005);  // B, 37.93
-  EXPECT_NEAR(g.focus - g.subRim.x(), design->focusToRim, 0.01);     // QF
-  EXPECT_NEAR(g.subRim.x() - g.feed, design->feedToRim, 0.01);       // F'Q
+  EXPECT_NEAR(g.focus - g.subRim.x(), design->focusToRim, 0.01);      // QF
+  EXPECT_NEAR(g.subRim.x() - g.feed, design->feedToRim, 0.01);        // F'Q
   EXPECT_NEAR(g.mainRim.x(), design->mainDepth, 0.001);
   // The rim P is seen from F where the main reflector's rim is: F, P and that rim on one line, but
   // for the calculation's own rounding (its degrees become radians by 3.14 / 180): 0.02 mm here.
