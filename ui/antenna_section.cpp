@@ -33,8 +33,8 @@ double RoundLength(double value) {
 }
 
 struct Frame {
-  QPointF originMm;  // where the main reflector's vertex lies on the page
-  double scale;      // n of 1 : n
+  QPointF originMm;    // where the main reflector's vertex lies on the page
+  double scale = 1.0;  // n of 1 : n
   [[nodiscard]] QPointF At(double x, double y) const {
     return {originMm.x() + x / scale, originMm.y() - y / scale};
   }

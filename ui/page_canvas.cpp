@@ -25,10 +25,10 @@ void PageCanvas::Line(double x1, double y1, double x2, double y2) const {
   painter_.drawLine(At(x1, y1), At(x2, y2));
 }
 
-void PageCanvas::Text(const QRectF& boxMm, int flags, const QString& text, double points, bool bold,
-                      bool fixed) const {
+void PageCanvas::Text(const QRectF& boxMm, Qt::Alignment alignment, const QString& text,
+                      double points, bool bold, bool fixed) const {
   painter_.setFont(SheetFont(points, bold, fixed));
-  painter_.drawText(Box(boxMm), flags, text);
+  painter_.drawText(Box(boxMm), static_cast<int>(alignment.toInt()), text);
 }
 
 QFont SheetFont(double points, bool bold, bool fixed) {

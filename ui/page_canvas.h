@@ -33,8 +33,8 @@ class PageCanvas {
   [[nodiscard]] QPen Pen(double widthMm, Qt::PenStyle style = Qt::SolidLine) const;
   void Line(double x1, double y1, double x2, double y2) const;
   // Text in one of the window's Japanese Gothic faces, at a size in points.
-  void Text(const QRectF& boxMm, int flags, const QString& text, double points, bool bold = false,
-            bool fixed = false) const;
+  void Text(const QRectF& boxMm, Qt::Alignment alignment, const QString& text, double points,
+            bool bold = false, bool fixed = false) const;
 
  private:
   QPainter& painter_;

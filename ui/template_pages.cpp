@@ -40,8 +40,8 @@ void DrawPlane(const PageCanvas& canvas, const TemplateDrawing& drawing, double 
   canvas.Line(-to, y, -from, y);
   canvas.Line(from, y, to, y);
   const double top = nameAbove ? y - 4.5 : y + 0.5;
-  canvas.Text({from, top, to - from, 4.0},
-              Qt::AlignRight | (nameAbove ? Qt::AlignBottom : Qt::AlignTop), name, 7.0);
+  const Qt::Alignment alignment = Qt::AlignRight | (nameAbove ? Qt::AlignBottom : Qt::AlignTop);
+  canvas.Text({from, top, to - from, 4.0}, alignment, name, 7.0);
 }
 
 void DrawSection(const PageCanvas& canvas, const TemplateDrawing& drawing, const QRectF& box) {
