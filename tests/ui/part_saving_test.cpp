@@ -2,7 +2,9 @@
 // parameters, a write that fails, a Japanese folder, and printing the same pages as the PDF. The
 // native dialogs are replaced by answers given here.
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -18,6 +20,16 @@ using namespace velmora::ui;
 using velmora::FieldId;
 
 namespace {
+
+// Whether a folder without write permission refuses this process: not for root, which writes
+// anyway, nor on Windows, where Qt's permissions of a folder are not the system's.
+bool FolderPermissionsHold() {
+#ifdef _WIN32
+  return false;
+#else
+  return ::geteuid() != 0;
+#endif
+}
 
 QByteArray Contents(const QString& path) {
   QFile file(path);
@@ -129,8 +141,8 @@ class PartSavingTest : public PartCommandsFixture {
   void aFailedWriteIsReportedAndLeavesNoFile() {
     QFETCH(QString, folder);
     QFETCH(bool, readOnly);
-    if (readOnly && ::geteuid() == 0) {
-      QSKIP("running as root, which writes into a folder without write permission");
+    if (readOnly && !FolderPermissionsHold()) {
+      QSKIP("a folder without write permission does not refuse this process (root, or Windows)");
     }
     QTemporaryDir dir;
     QFile plain(dir.filePath(QStringLiteral("plain-file")));
