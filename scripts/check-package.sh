@@ -9,6 +9,7 @@
 # the package's own folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck disable=SC2012  # newest first by time; the names are the build's own, plain ASCII
 deb=${1:-$(ls -t build/package/velmora_*.deb 2>/dev/null | head -1 || true)}
 [ -f "$deb" ] || { echo "FAIL: no package; build it with: bash scripts/package.sh"; exit 1; }
 build=${2:-$(dirname "$deb")}
@@ -110,7 +111,8 @@ else
   else
     pass "the unpacked program shows its window"
     sleep 0.5
-    eval "$("$points")"
+    eval "$("$points")"  # sets ElementName_x and _y for every element of the window
+    # shellcheck disable=SC2154  # Command2_x and Command2_y come from the eval above
     xdotool mousemove --window "$window" "$Command2_x" "$Command2_y" click 1
     for _ in $(seq 30); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$app" 2>/dev/null; then fail "the unpacked program still runs after Exit"

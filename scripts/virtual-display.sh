@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run the real program: a private virtual X display at 96 dpi.
 #   start_virtual_display WORKDIR  starts Xvfb, exports DISPLAY, sets virtual_display_pid;
 #                                  returns 1 with Xvfb's messages when no display could be started

@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <stdexcept>
 
 #include "calc_error.h"
 #include "design_sheet.h"
@@ -175,6 +176,10 @@ void PartCommands::Save(PartFile preferred) {
                           stl.value_or(StlParameters{}));
   } catch (const CalcError&) {
     Fail(what, NoSurface());
+    return;
+  } catch (const std::invalid_argument&) {
+    // A back too thin to stand apart from the rim plane in the file's precision.
+    Fail(what, QString::fromUtf8("この厚さと分割数では立体を作れません。"));
     return;
   }
   if (const std::optional<QString> reason = WriteWholeFile(path, bytes)) Fail(what, *reason);

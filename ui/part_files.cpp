@@ -4,7 +4,9 @@
 #include <array>
 
 #include "design_sheet.h"
-#include "part_writers.h"
+#include "profile_csv.h"
+#include "section_dxf.h"
+#include "sub_reflector_stl.h"
 
 namespace velmora::ui {
 namespace {
@@ -68,11 +70,12 @@ QByteArray PartFileBytes(PartFile kind, const SheetContent& content, const std::
     case PartFile::Pdf:
       return DesignPdf(content);
     case PartFile::Dxf:
-      return Bytes(part::DxfFile(content.design));
+      return Bytes(part::SectionDxf(content.design));
     case PartFile::Csv:
-      return Bytes(part::CsvFile(table));
+      return Bytes(part::ProfileCsv(table));
     case PartFile::Stl:
-      return Bytes(part::StlFile(content.design, stl.thicknessMm, stl.facetsPerTurn));
+      return Bytes(part::SubReflectorStl(
+          content.design, {.thickness = stl.thicknessMm, .facetsPerTurn = stl.facetsPerTurn}));
   }
   return {};
 }

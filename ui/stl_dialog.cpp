@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "revolved_solid.h"
+
 namespace velmora::ui {
 
 std::optional<StlParameters> AskStlParameters(QWidget* parent) {
@@ -23,9 +25,9 @@ std::optional<StlParameters> AskStlParameters(QWidget* parent) {
   form->addRow(QString::fromUtf8("厚さ"), thickness);
   auto* facets = new QSpinBox(&dialog);
   facets->setObjectName(QStringLiteral("facets"));
-  // Fewer than a few dozen facets make a polygon, not a turned part; beyond some thousands the
-  // file grows with nothing a printer could show.
-  facets->setRange(12, 10'000);
+  // Fewer than a few dozen facets make a polygon, not a turned part; beyond the writer's limit
+  // the file grows with nothing a printer could show.
+  facets->setRange(12, part::kMaxFacetsPerTurn);
   facets->setValue(defaults.facetsPerTurn);
   form->addRow(QString::fromUtf8("一周の分割数"), facets);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);

@@ -7,7 +7,7 @@
 #   install_lists_test.sh FONT_PACKAGE
 set -uo pipefail
 font_package=${1:?usage: install_lists_test.sh FONT_PACKAGE}
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/../.." || exit 1
 
 # purpose | a program (found on PATH) or a file (absolute, a glob) | why
 rows=(
@@ -25,6 +25,8 @@ rows=(
   "test|/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.asan-x86_64.a|clang's AddressSanitizer"
   "test|/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a|libFuzzer"
   "test|run-clang-tidy|scripts/clang-tidy.sh"
+  "test|clang-format|scripts/lint.sh checks the sources' format"
+  "test|shellcheck|scripts/lint.sh checks the shell scripts"
   "test|/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf|the face of the font fallback test"
   "test|Xvfb|the real-window test"
   "test|xdpyinfo|scripts/virtual-display.sh waits for the display with it"
@@ -37,6 +39,8 @@ rows=(
   "test|/usr/bin/python3|the icon check and the mutation check"
   "test|pdftoppm|the design PDF's check renders its pages"
   "test|pdftotext|the design PDF's check reads its texts"
+  "test|ezdxf|the section drawing read back"
+  "test|admesh|the printable solid read back"
   "package|dpkg-shlibdeps|CPack's dependencies of the program"
   "package|lintian|the package check"
   "package|file|the package check's icon and gzip checks"
@@ -76,6 +80,7 @@ covered() {
   local listed
   while read -r listed; do
     echo "$listed $listed"
+    # shellcheck disable=SC2020  # both separators, the list's "," and the alternatives' "|", end a name
     dpkg-query -W -f='${Depends},${Pre-Depends}' "$listed" 2>/dev/null | tr ',|' '\n\n' |
       sed 's/([^)]*)//; s/:any//; s/^ *//; s/ *$//' | grep . | sed "s/\$/ $listed/"
   done < <(bash scripts/install-deps.sh --list "$1")

@@ -37,6 +37,7 @@ failed=0
 check() {  # what, message, expected: "" for none, else a glob the one line must match
   local count
   count=$(printf '%s' "$2" | grep -c .)
+  # shellcheck disable=SC2053  # the expected line is a glob on purpose
   if { [ -z "$3" ] && [ "$count" -eq 0 ]; } || { [ -n "$3" ] && [ "$count" -eq 1 ] && [[ "$2" == $3 ]]; }; then
     echo "ok: $1${2:+: $2}"; passed=$((passed + 1))
   else

@@ -60,20 +60,23 @@ class PartSavingTest : public PartCommandsFixture {
     QTest::addColumn<QString>("dialogs");
     QTest::newRow("dxf by name") << "x.dxf"
                                  << ""
-                                 << "x.dxf" << QByteArray("0\nSECTION") << "save";
+                                 << "x.dxf" << QByteArray("  0\r\nSECTION") << "save";
     QTest::newRow("csv by name") << "p.CSV"
                                  << ""
-                                 << "p.CSV" << QByteArray("stand-in CSV\n   0.00") << "save";
+                                 << "p.CSV" << QByteArray("Y (mm),X (mm)\r\n0.00,0.000\r\n")
+                                 << "save";
     QTest::newRow("stl by name, then its parameters")
         << "s.stl"
         << ""
-        << "s.stl" << QByteArray("solid stand-in d=70.000000 t=2.500000 n=720") << "save stl";
+        << "s.stl"
+        << QByteArray("velmora sub-reflector, mm: D 370 d 70 a 7.01356415 b^2 906.793409 back 2.5")
+        << "save stl";
     QTest::newRow("no extension: the chosen type") << "design"
                                                    << ""
                                                    << "design.pdf" << QByteArray("%PDF-") << "save";
     QTest::newRow("unknown extension: the chosen type")
-        << "design.txt" << Utf8("DXF 断面 (*.dxf)") << "design.txt.dxf" << QByteArray("0\nSECTION")
-        << "save";
+        << "design.txt" << Utf8("DXF 断面 (*.dxf)") << "design.txt.dxf"
+        << QByteArray("  0\r\nSECTION") << "save";
   }
   void theNameChoosesTheType() {
     QFETCH(QString, name);

@@ -1,0 +1,98 @@
+// Writes the part files of one design for the read-back tests, as the window would save them:
+//   velmora_part_files OUTDIR [NAME=VALUE...]
+// NAME is D, FD, d, feedFD (the four inputs), START, STOP, STEP (the table's range), thickness or
+// facets (the solid). The calculator starts from its defaults; a new d moves STOP as leaving the
+// field does. Writes design.dxf, profile.csv, part.stl, the table's text table.txt, and
+// fields.txt: the texts of a (Text13), b^2 (Text14) and d (Text3), and the solid's thickness, one
+// a line, for the readers to compute the expected part from.
+
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "calculator.h"
+#include "profile_csv.h"
+#include "section_dxf.h"
+#include "sub_reflector_stl.h"
+
+namespace {
+
+using velmora::FieldId;
+
+const std::map<std::string_view, FieldId> kInputs = {
+    {"D", FieldId::Text1},      {"FD", FieldId::Text2},     {"d", FieldId::Text3},
+    {"feedFD", FieldId::Text4}, {"START", FieldId::Text17}, {"STOP", FieldId::Text18},
+    {"STEP", FieldId::Text19},
+};
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream file(path, std::ios::binary);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!file.flush()) throw std::runtime_error("cannot write " + path);
+}
+
+// Applies NAME=VALUE to the fields or the options; false for an unknown name.
+bool Apply(std::string_view argument, velmora::Calculator& calc,
+           velmora::part::SolidOptions& options) {
+  const auto equals = argument.find('=');
+  if (equals == std::string_view::npos) return false;
+  const std::string_view name = argument.substr(0, equals);
+  const std::string value(argument.substr(equals + 1));
+  if (name == "thickness") {
+    options.thickness = std::stod(value);
+  } else if (name == "facets") {
+    options.facetsPerTurn = std::stoi(value);
+  } else if (const auto input = kInputs.find(name); input != kInputs.end()) {
+    calc.Fields().StoreUserText(input->second, value);
+    if (input->second == FieldId::Text3) calc.Text3_LostFocus();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+int Run(int argc, char** argv) {
+  velmora::Calculator calc;
+  calc.Form_Load();
+  velmora::part::SolidOptions options;
+  for (int i = 2; i < argc; ++i) {
+    if (!Apply(argv[i], calc, options)) {
+      std::cerr << "velmora_part_files: unknown argument " << argv[i] << '\n';
+      return 2;
+    }
+  }
+  calc.Command1_Click();
+  const auto design = velmora::part::ReadDesign(calc.Fields());
+  if (!calc.LastPressCompleted() || !design) {
+    std::cerr << "velmora_part_files: the calculation did not complete\n";
+    return 1;
+  }
+  const velmora::FieldSet& fields = calc.Fields();
+  const std::string dir = argv[1];
+  WriteFile(dir + "/design.dxf", velmora::part::SectionDxf(*design));
+  WriteFile(dir + "/profile.csv", velmora::part::ProfileCsv(fields.Text(FieldId::Text15)));
+  WriteFile(dir + "/part.stl", velmora::part::SubReflectorStl(*design, options));
+  WriteFile(dir + "/table.txt", fields.Text(FieldId::Text15));
+  WriteFile(dir + "/fields.txt",
+            fields.Text(FieldId::Text13) + "\n" + fields.Text(FieldId::Text14) + "\n" +
+                fields.Text(FieldId::Text3) + "\n" + std::to_string(options.thickness) + "\n");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::cerr << "usage: velmora_part_files OUTDIR [NAME=VALUE...]\n";
+    return 2;
+  }
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& error) {
+    std::cerr << "velmora_part_files: " << error.what() << '\n';
+    return 1;
+  }
+}
