@@ -170,7 +170,11 @@ QMenu* ProfileView::CreateContextMenu(QWidget* parent) {
   all->setShortcut(QKeySequence::SelectAll);
   all->setEnabled(Index().TextEnd() > Position(0));
   menuActions_.removeAll(nullptr);  // the ones their owner deleted
-  if (!menuActions_.isEmpty()) menu->addSeparator();
+  if (!menuActions_.isEmpty()) {
+    menu->addSeparator();
+    // The owner's entries may say in their tooltip why they are disabled.
+    menu->setToolTipsVisible(true);
+  }
   for (const QPointer<QAction>& action : menuActions_) menu->addAction(action);
   return menu;
 }

@@ -50,7 +50,9 @@ QIcon ApplicationIcon() {
   return icon;
 }
 
-Shell::Shell(double dotsPerInch) : window_(std::make_unique<MainWindow>(dotsPerInch)) {
+Shell::Shell(double dotsPerInch)
+    : window_(std::make_unique<MainWindow>(dotsPerInch)),
+      partCommands_(new PartCommands(*window_, calculator_)) {
   connect(window_.get(), &MainWindow::commandRaised, this, &Shell::OnCommand);
   // A field refuses in its widget what it would not keep, so the edit arrives whole.
   connect(window_.get(), &MainWindow::fieldEdited, this,
@@ -86,6 +88,7 @@ void Shell::OnCommand(Command command) {
       return;
   }
   ShowWrittenFields();
+  partCommands_->Refresh();
 }
 
 void Shell::Calculate() {
@@ -106,6 +109,7 @@ void Shell::Calculate() {
           },
   });
   ShowWrittenFields(std::move(indexed));
+  partCommands_->Calculated();
   if (large) QGuiApplication::restoreOverrideCursor();
 }
 

@@ -10,6 +10,7 @@
 
 #include "calculator.h"
 #include "main_window.h"
+#include "part_commands.h"
 #include "velmora_version.h"
 
 class QApplication;
@@ -43,6 +44,8 @@ class Shell : public QObject {
 
   MainWindow& Window() { return *window_; }
   Calculator& Core() { return calculator_; }
+  // Print, PDF and the part files, in the table's context menu.
+  PartCommands& PartFileCommands() { return *partCommands_; }
 
  private:
   void OnCommand(Command command);
@@ -52,6 +55,7 @@ class Shell : public QObject {
 
   Calculator calculator_;
   std::unique_ptr<MainWindow> window_;
+  PartCommands* partCommands_;  // owned by the window
 };
 
 // The whole program: start-up, the event loop until Exit or the window closes.

@@ -37,6 +37,8 @@ rows=(
   "test|desktop-file-validate|the desktop entry's check"
   "test|appstreamcli|the AppStream description's check"
   "test|/usr/bin/python3|the icon check and the mutation check"
+  "test|pdftoppm|the design PDF's check renders its pages"
+  "test|pdftotext|the design PDF's check reads its texts"
   "test|ezdxf|the section drawing read back"
   "test|admesh|the printable solid read back"
   "package|dpkg-shlibdeps|CPack's dependencies of the program"

@@ -1,0 +1,209 @@
+// The part commands' files: the type a file name asks for, the name and folder proposed, the STL's
+// parameters, a write that fails, a Japanese folder, and printing the same pages as the PDF. The
+// native dialogs are replaced by answers given here.
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "part_commands_fixture.h"
+#include "profile_view.h"
+
+using namespace velmora::ui;
+using velmora::FieldId;
+
+namespace {
+
+// Whether a folder without write permission refuses this process: not for root, which writes
+// anyway, nor on Windows, where Qt's permissions of a folder are not the system's.
+bool FolderPermissionsHold() {
+#ifdef _WIN32
+  return false;
+#else
+  return ::geteuid() != 0;
+#endif
+}
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class PartSavingTest : public PartCommandsFixture {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { ConfigureApplication(*qobject_cast<QApplication*>(qApp)); }
+  void init() {
+    proposed_.clear();
+    failures_.clear();
+    asked_.clear();
+    answer_.clear();
+    chosenFilter_.clear();
+  }
+  void cleanup() { form_.reset(); }
+
+  void theNameChoosesTheType_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("filter");  // the dialog's chosen type, empty: as proposed
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("begins");
+    QTest::addColumn<QString>("dialogs");
+    QTest::newRow("dxf by name") << "x.dxf"
+                                 << ""
+                                 << "x.dxf" << QByteArray("  0\r\nSECTION") << "save";
+    QTest::newRow("csv by name") << "p.CSV"
+                                 << ""
+                                 << "p.CSV" << QByteArray("Y (mm),X (mm)\r\n0.00,0.000\r\n")
+                                 << "save";
+    QTest::newRow("stl by name, then its parameters")
+        << "s.stl"
+        << ""
+        << "s.stl"
+        << QByteArray("velmora sub-reflector, mm: D 370 d 70 a 7.01356415 b^2 906.793409 back 2.5")
+        << "save stl";
+    QTest::newRow("no extension: the chosen type") << "design"
+                                                   << ""
+                                                   << "design.pdf" << QByteArray("%PDF-") << "save";
+    QTest::newRow("unknown extension: the chosen type")
+        << "design.txt" << Utf8("DXF 断面 (*.dxf)") << "design.txt.dxf"
+        << QByteArray("  0\r\nSECTION") << "save";
+  }
+  void theNameChoosesTheType() {
+    QFETCH(QString, name);
+    QFETCH(QString, filter);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, begins);
+    QFETCH(QString, dialogs);
+    QTemporaryDir dir;
+    Started();
+    Calculate();
+    answer_ = dir.filePath(name);
+    chosenFilter_ = filter;
+    Field(FieldId::Text1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Field(FieldId::Text1), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(asked_.join(QLatin1Char(' ')), dialogs);
+    QCOMPARE(failures_, QStringList());
+    QVERIFY2(Contents(dir.filePath(written)).startsWith(begins),
+             Contents(dir.filePath(written)).left(60).constData());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+  }
+
+  void theDialogProposesTheDesignsNameInTheLastFolder() {
+    QTemporaryDir dir;
+    Started();
+    Calculate();
+    answer_ = dir.filePath(QStringLiteral("first.csv"));
+    Action(PartCommand::SaveCsv)->trigger();
+    Action(PartCommand::SavePdf)->trigger();
+    QCOMPARE(proposed_.size(), 2);
+    const QStringList first = proposed_[0].split(QStringLiteral(" | "));
+    QCOMPARE(QFileInfo(first[0]).fileName(), QStringLiteral("velmora-D370-d70.csv"));
+    // The first time, the user's documents; nothing of an earlier session is remembered.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(QFileInfo(first[0]).absolutePath(),
+             documents.isEmpty() ? QDir::homePath() : documents);
+    QCOMPARE(first[1], Utf8("CSV プロファイル (*.csv)"));
+    QCOMPARE(first[2], Utf8("PDF 設計書と型紙 (*.pdf);;DXF 断面 (*.dxf);;CSV プロファイル (*.csv);;"
+                            "STL 副反射鏡 (*.stl)"));
+    const QStringList second = proposed_[1].split(QStringLiteral(" | "));
+    QCOMPARE(second[0], QDir(dir.path()).filePath(QStringLiteral("velmora-D370-d70.pdf")));
+    QCOMPARE(second[1], Utf8("PDF 設計書と型紙 (*.pdf)"));
+  }
+
+  void theStlParametersComeFirstAndCancelSavesNothing() {
+    QTemporaryDir dir;
+    Started();
+    Calculate();
+    answer_ = dir.filePath(QStringLiteral("s.stl"));
+    form_->PartFileCommands().askStlParameters = [this](QWidget*) -> std::optional<StlParameters> {
+      asked_ << QStringLiteral("stl");
+      return std::nullopt;
+    };
+    Action(PartCommand::SaveStl)->trigger();
+    QCOMPARE(asked_, QStringList{QStringLiteral("stl")});  // no file dialog after a cancel
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+  }
+
+  void aFailedWriteIsReportedAndLeavesNoFile_data() {
+    QTest::addColumn<QString>("folder");  // under the temporary folder
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("a folder that does not exist") << "missing/deeper" << false;
+    QTest::newRow("a folder that is a file") << "plain-file" << false;
+    QTest::newRow("a folder without write permission") << "locked" << true;
+  }
+  void aFailedWriteIsReportedAndLeavesNoFile() {
+    QFETCH(QString, folder);
+    QFETCH(bool, readOnly);
+    if (readOnly && !FolderPermissionsHold()) {
+      QSKIP("a folder without write permission does not refuse this process (root, or Windows)");
+    }
+    QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plain-file")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    if (readOnly) {
+      QVERIFY(QDir(dir.path()).mkdir(folder));
+      QFile::setPermissions(dir.filePath(folder), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    Started();
+    Calculate();
+    answer_ = dir.filePath(folder + QStringLiteral("/design.pdf"));
+    Action(PartCommand::SavePdf)->trigger();
+    QCOMPARE(failures_.size(), 1);
+    QVERIFY2(failures_[0].contains(Utf8("保存できませんでした")), qPrintable(failures_[0]));
+    QVERIFY2(failures_[0].contains(QDir::toNativeSeparators(answer_)), qPrintable(failures_[0]));
+    // The system's reason follows the sentence.
+    QVERIFY(failures_[0].split(QStringLiteral("\n\n")).value(1).size() > 3);
+    QVERIFY(!QFile::exists(answer_));
+    if (readOnly) {
+      QCOMPARE(QDir(dir.filePath(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+               QStringList());
+      QFile::setPermissions(dir.filePath(folder), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner);
+    }
+  }
+
+  void aJapaneseFolderWorks() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(Utf8("設計図")));
+    Started();
+    Calculate();
+    answer_ = dir.filePath(Utf8("設計図/副反射鏡.pdf"));
+    Action(PartCommand::SavePdf)->trigger();
+    QCOMPARE(failures_, QStringList());
+    QVERIFY(Contents(answer_).startsWith("%PDF-"));
+  }
+
+  void printingPaintsTheSamePagesAsThePdf() {
+    QTemporaryDir dir;
+    Started();
+    Calculate();
+    answer_ = dir.filePath(QStringLiteral("saved.pdf"));
+    Action(PartCommand::SavePdf)->trigger();
+    const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+    form_->PartFileCommands().askPrinter = [&printed](QPrinter& printer, QWidget*) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(printed);
+      printer.setPageSize(QPageSize(QPageSize::A4));
+      return true;
+    };
+    Action(PartCommand::Print)->trigger();
+    QCOMPARE(failures_, QStringList());
+    const auto pages = [](const QByteArray& pdf) { return pdf.count("/Type /Page\n"); };
+    QVERIFY(pages(Contents(answer_)) >= 5);
+    QCOMPARE(pages(Contents(printed)), pages(Contents(answer_)));
+  }
+};
+
+QTEST_MAIN(PartSavingTest)
+#include "part_saving_test.moc"

@@ -1,0 +1,70 @@
+#pragma once
+
+// From the profile to the part: print the design sheet and templates, or save them as a PDF, the
+// section as DXF, the profile as CSV, the sub-reflector as STL. The commands live in the table's
+// context menu and answer Ctrl+P and Ctrl+S anywhere in the window; they are enabled only while
+// the window shows the design of a press of Calculate that completed, so every output describes
+// what the window shows.
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "calculator.h"
+#include "part_files.h"
+
+class QAction;
+class QPrinter;
+class QWidget;
+
+namespace velmora::ui {
+
+class MainWindow;
+
+// The entries in the order of the menu.
+enum class PartCommand { Print, SavePdf, SaveDxf, SaveCsv, SaveStl };
+
+// Said by a disabled entry's tooltip.
+inline constexpr const char* kNeedsCalculation = "計算すると使えます";
+
+class PartCommands : public QObject {
+ public:
+  PartCommands(MainWindow& window, const Calculator& calculator);
+
+  [[nodiscard]] QAction* Action(PartCommand command) const;
+  [[nodiscard]] bool Available() const { return available_; }
+
+  // After a press of Calculate: the window shows a design to make files of when it completed.
+  void Calculated();
+  // After any other handler or the user's edit: whether the window still shows that design.
+  void Refresh();
+
+  // The native dialogs and today's date, replaceable so that tests drive the commands.
+  // Save dialog: the proposed path, the filters, the chosen filter in and out; "" for cancel.
+  std::function<QString(QWidget*, const QString&, const QString&, QString*)> askSavePath;
+  std::function<void(QWidget*, const QString&)> showFailure;
+  std::function<std::optional<StlParameters>(QWidget*)> askStlParameters;
+  std::function<bool(QPrinter&, QWidget*)> askPrinter;
+  std::function<QDate()> today;
+
+ private:
+  void MakeActions();
+  [[nodiscard]] QStringList ShownTexts() const;
+  void Save(PartFile preferred);
+  void Print();
+  [[nodiscard]] QString ProposedPath(PartFile kind) const;
+  void Fail(const QString& what, const QString& reason) const;
+
+  MainWindow& window_;
+  const Calculator& calculator_;
+  std::array<QAction*, 5> actions_{};
+  std::optional<QStringList> shownDesign_;  // the fields' texts at the completed press
+  bool available_ = false;
+  QString lastFolder_;  // this session's, never stored
+};
+
+}  // namespace velmora::ui
