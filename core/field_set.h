@@ -94,8 +94,8 @@ class FieldSet {
  private:
   struct Slot {
     std::shared_ptr<const std::string> text = EmptyText();  // never null
-    mutable std::optional<double> number;  // ToNumber(text), once asked for
-    bool changed = false;                  // written by the calculator, not yet shown
+    mutable std::optional<double> number;                   // ToNumber(text), once asked for
+    bool changed = false;  // written by the calculator, not yet shown
   };
   [[nodiscard]] const Slot& slot(FieldId id) const {
     return slots_[static_cast<std::size_t>(FieldNumber(id) - 1)];

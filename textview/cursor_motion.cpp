@@ -69,7 +69,8 @@ Position CharacterLeft(const TextIndex& index, Position p) {
 Position CharacterRight(const TextIndex& index, Position p, bool word) {
   const Line line = index.LineOf(p);
   const Line next(line.Number() + 1);
-  if (p >= index.LineEnd(line)) return next.Number() < index.LineCount() ? index.LineBegin(next) : p;
+  if (p >= index.LineEnd(line))
+    return next.Number() < index.LineCount() ? index.LineBegin(next) : p;
   return word ? WordRight(index, p) : index.NextCharacter(p);
 }
 

@@ -117,7 +117,7 @@ class ProfileView : public QAbstractScrollArea {
   Width wrapWidth_ = 1;
 
   Selection selection_;
-  std::optional<Line> accessibleLine_;  // the line the description tells, once told
+  std::optional<Line> accessibleLine_;    // the line the description tells, once told
   QList<QPointer<QAction>> menuActions_;  // the owner's, for the context menu
 
   int lineHeight_ = 1;

@@ -66,9 +66,9 @@ void ProfileView::paintEvent(QPaintEvent* /*event*/) {
 void ProfileView::PaintRow(QPainter& painter, Row row, double y, bool withCursor) const {
   const TextRow range = Index().RowAt(row);
   const std::string_view text = Index().Text();
-  const QString rowText = QString::fromUtf8(text.data() + range.begin.Byte(),
-                                            static_cast<qsizetype>(range.end.Byte() -
-                                                                   range.begin.Byte()));
+  const QString rowText =
+      QString::fromUtf8(text.data() + range.begin.Byte(),
+                        static_cast<qsizetype>(range.end.Byte() - range.begin.Byte()));
   painter.setPen(palette().color(QPalette::Text));
   painter.drawText(QPointF(kMargin, y + ascent_), rowText);
   PaintSelection(painter, range, y, rowText);

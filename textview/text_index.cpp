@@ -240,9 +240,9 @@ Row TextIndex::RowOfPosition(Position position) const {
   const std::size_t first = FirstRowOf(line);
   if (ExtraRows(line) == 0) return Row(first);
   const std::vector<std::uint32_t>& starts = RowStarts(line);
-  return Row(first + static_cast<std::size_t>(
-                         std::upper_bound(starts.begin(), starts.end(), position.Byte()) -
-                         starts.begin()));
+  return Row(first +
+             static_cast<std::size_t>(
+                 std::upper_bound(starts.begin(), starts.end(), position.Byte()) - starts.begin()));
 }
 
 bool TextIndex::Wraps(const TextRow& row) const {

@@ -55,8 +55,8 @@ class ProfileViewTest : public QObject {
 
   // A table shown without a calculation.
   void ShowTable(const QString& text) {
-    View()->Show(IndexedText(std::make_shared<const std::string>(text.toStdString()),
-                             View()->Layout()));
+    View()->Show(
+        IndexedText(std::make_shared<const std::string>(text.toStdString()), View()->Layout()));
   }
   // Text15 as the shell shows it once a handler has written it.
   void ShowWrittenTable() {
@@ -128,7 +128,6 @@ class ProfileViewTest : public QObject {
     view_.reset();
     core_.reset();
   }
-
 
   // Keys from the top of the worked example's table, the text Ctrl+C then copies and the table
   // forms of the copy. The rows' texts are those of the worked example; radius 4, not among them,
@@ -223,7 +222,6 @@ class ProfileViewTest : public QObject {
     QCOMPARE(form("text/tab-separated-values"), tabSeparated);
   }
 
-
   void copyOfAnyTextIsValidHtml() {
     Started();
     ShowTable(QStringLiteral("a<b & c>d\n\n e"));
@@ -234,7 +232,6 @@ class ProfileViewTest : public QObject {
              QStringLiteral("<table>\n<tr><td>a&lt;b</td><td>&amp;</td><td>c&gt;d</td></tr>\n"
                             "<tr><td>e</td></tr>\n</table>\n"));
   }
-
 
   // A jump of the cursor scrolls just far enough to show it, in a table of 1,000 rows; the
   // expected top row in pages P and from the top or the last top.
@@ -274,7 +271,6 @@ class ProfileViewTest : public QObject {
     QCOMPARE(bar->value(), (fromLastTop ? bar->maximum() : 0) + pages * page + rows);
   }
 
-
   void aKeyBringsTheScrolledAwayCursorBack() {
     Started();
     SetRange("1", "1000");
@@ -288,7 +284,6 @@ class ProfileViewTest : public QObject {
     Key(Qt::Key_Left);  // to the last row of the table, just above the empty line
     QCOMPARE(View()->verticalScrollBar()->value(), View()->verticalScrollBar()->maximum() - 1);
   }
-
 
   void pageKeysMoveAndScroll() {
     Started();
@@ -309,7 +304,6 @@ class ProfileViewTest : public QObject {
     QVERIFY(!View()->HasSelection());
   }
 
-
   void selectAllCopiesAHundredThousandRows() {
     Started();
     SetRange("1", "100000");
@@ -322,7 +316,6 @@ class ProfileViewTest : public QObject {
     QCOMPARE(copied.size(), 100'000 * 16);
     QCOMPARE(copied, Shown(TableField()));
   }
-
 
   void typingIntoTheViewChangesNothing() {
     Started();
@@ -346,7 +339,6 @@ class ProfileViewTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), View());
   }
 
-
   void newCalculationScrollsToTheTop() {
     Started();
     SetRange("0", "999");
@@ -361,7 +353,6 @@ class ProfileViewTest : public QObject {
     QVERIFY(!View()->HasSelection());
     QCOMPARE(View()->LineText(Line(0)), QStringLiteral("   0.00   0.000"));
   }
-
 
   void contextMenuSpeaksJapanese() {
     Started();
@@ -389,7 +380,6 @@ class ProfileViewTest : public QObject {
     QCOMPARE(ClipboardText(), View()->Text());
   }
 
-
   void mouseSelectsByCharacterWordAndShiftClick() {
     Started();
     Click(Command::Calculate);
@@ -410,7 +400,6 @@ class ProfileViewTest : public QObject {
     QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, RowPoint(2, 70));
     QCOMPARE(View()->SelectedText(), QStringLiteral("0.015"));
   }
-
 
   // What a press of each mouse button on row 5 does to a selection of rows 1 and 2 (made with
   // the keyboard, the cursor at the start of row 3).
@@ -446,7 +435,6 @@ class ProfileViewTest : public QObject {
     QCOMPARE(View()->SelectedText(), selected);
     QCOMPARE(View()->CursorLine().Number(), std::size_t(cursorLine));
   }
-
 
   // A click lands before a character in its left half and after it in its right half: the
   // characters from there to the end of row 1, "   1.00   0.004", with Shift+End.
@@ -500,7 +488,6 @@ class ProfileViewTest : public QObject {
     QTest::mouseDClick(View()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QCOMPARE(View()->SelectedText(), word);
   }
-
 
   void wheelScrollsIt() {
     Started();
@@ -615,8 +602,8 @@ class ProfileViewTest : public QObject {
     QTest::addColumn<QString>("firstWord");
     const QString table = QString::fromUtf8("副反射鏡プロファイル表");
     const QString word = QString::fromUtf8("副反射鏡") + QChar(0x3000);
-    QTest::newRow("no blank: between characters") << table.repeated(40) << false
-                                                  << table.repeated(40);
+    QTest::newRow("no blank: between characters")
+        << table.repeated(40) << false << table.repeated(40);
     QTest::newRow("ideographic spaces: after them") << word.repeated(30) << true << word;
     QTest::newRow("a table row, then Japanese")
         << QStringLiteral("   0.00   0.000") + QChar(0x3000) + table.repeated(10) << false

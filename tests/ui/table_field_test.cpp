@@ -183,7 +183,6 @@ class TableFieldTest : public QObject {
              (QStringList{"text/plain", "text/html", "text/tab-separated-values"}));
   }
 
-
   void clearEmptiesIt() {
     Started();
     Click(Command::Calculate);
@@ -199,7 +198,6 @@ class TableFieldTest : public QObject {
     QCOMPARE(View()->verticalScrollBar()->maximum(), 0);
   }
 
-
   void tabEntersAndLeavesIt() {
     Started();
     QWidget* before = form_->Window().Element("Text14");
@@ -214,7 +212,6 @@ class TableFieldTest : public QObject {
     Key(Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text14"));
   }
-
 
   void longLinesWrapAtBlanksOrAnywhere() {
     Started();
@@ -254,7 +251,6 @@ class TableFieldTest : public QObject {
     QCOMPARE(View()->SelectedText(), QString::fromUtf8("\xF0\x9F\x98\x80"));
   }
 
-
   void screenReaderReadsTheCurrentLine() {
     Started();
     Click(Command::Calculate);
@@ -268,7 +264,6 @@ class TableFieldTest : public QObject {
     QCOMPARE(accessible->text(QAccessible::Name), View()->accessibleName());
     QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("   1.00   0.004"));
   }
-
 
   void outOfMemoryWhileTheTableIsBuiltIsAFailingStep() {
     Shell& form = Started();
@@ -295,7 +290,6 @@ class TableFieldTest : public QObject {
     QCOMPARE(TableField().size(), 100'000U * 17U);
     QCOMPARE(form.Window().FieldText(velmora::FieldAt(21)), QStringLiteral("98.11"));
   }
-
 
   void outOfMemoryWhileTheTableIsShownIsAFailingStep() {
     Shell& form = Started();
