@@ -27,7 +27,12 @@ for row in "${designs[@]}"; do
   read -r -a args <<<"${row#*|}"
   dir="$work/${name// /_}"
   mkdir -p "$dir"
-  "$tool" "$dir" "${args[@]}"
+  if [[ $tool == *.exe ]]; then
+    # The Windows tool runs under Wine, on a Windows path.
+    wine "$tool" "$(winepath -w "$dir")" "${args[@]}"
+  else
+    "$tool" "$dir" "${args[@]}"
+  fi
   if /usr/bin/python3 "$here/check_$kind.py" "$dir"; then
     echo "ok: $name"
   else

@@ -217,12 +217,20 @@ def expected_pages(pdf, diameter, focal_ratio, sub_diameter, sub_depth):
     return total
 
 
+def tool(writer, path):
+    """The writer's command line; velmora.exe's writer runs under Wine and takes Windows paths."""
+    if not writer.endswith(".exe"):
+        return [writer, path]
+    windows_path = subprocess.run(["winepath", "-w", path], check=True, capture_output=True)
+    return ["wine", writer, windows_path.stdout.decode().strip()]
+
+
 def main():
     writer, work = sys.argv[1], sys.argv[2]
     os.makedirs(work, exist_ok=True)
     default, large = os.path.join(work, "default.pdf"), os.path.join(work, "large.pdf")
-    subprocess.run([writer, default], check=True)
-    subprocess.run([writer, large, "1200"], check=True)
+    subprocess.run(tool(writer, default), check=True)
+    subprocess.run(tool(writer, large) + ["1200"], check=True)
 
     info = run("pdfinfo", default)
     check(re.search(r"Page size:\s+595(\.\d+)? x 842(\.\d+)? pts \(A4\)", info) is not None,
