@@ -10,6 +10,7 @@
 #include "display_start.h"
 #include "fonts.h"
 #include "qt_text.h"
+#include "running_mark.h"
 
 // The icons are compiled into the static window library; its resources must be registered by name.
 static void RegisterIconResources() {
@@ -125,6 +126,7 @@ void Shell::ShowWrittenFields(std::optional<std::pair<FieldId, TextIndex>> index
 }
 
 int RunApplication(int argc, char** argv) {
+  const RunningMark running;  // for the installer, until the program ends
   const auto app = StartOnTheDisplay(argc, argv);
   if (!app) return 1;
   ConfigureApplication(*app);
