@@ -37,6 +37,7 @@ rows=(
   "test|desktop-file-validate|the desktop entry's check"
   "test|appstreamcli|the AppStream description's check"
   "test|/usr/bin/python3|the icon check and the mutation check"
+  "test|patch|the check of the Windows Qt build's patch step"
   "package|dpkg-shlibdeps|CPack's dependencies of the program"
   "package|lintian|the package check"
   "package|file|the package check's icon and gzip checks"
