@@ -5,9 +5,11 @@
 ; Installs for the current user, without administrator rights, unless /ALLUSERS is given: then for
 ; every user of the machine, asking for an administrator's consent when it runs without it. The
 ; uninstaller takes its scope from the install it belongs to, whatever its command line says. /S
-; installs and uninstalls without a question. Exit codes: 0 done; 32 velmora is running (nothing
-; changed); 740 administrator rights needed and not to be had; 1223 cancelled; 2 any other
-; failure, named in a message.
+; installs and uninstalls without a question. Exit codes: 0 done; 32 velmora is running (seen by
+; its mutex; nothing changed); 5 velmora.exe could not be replaced or deleted, as a velmora that
+; holds no mutex (an older release) running from the folder makes it (nothing changed); 740
+; administrator rights needed and not to be had; 1223 cancelled; 2 any other failure, named in a
+; message.
 ;   -DTEST_NOT_ELEVATED   a build for the checks under Wine, whose user is always an
 ;                         administrator: it believes it runs without the rights and cannot get them.
 ; A 64-bit installer for the 64-bit program: it runs wherever the program can.
@@ -21,6 +23,7 @@ SetCompressor /SOLID lzma
 !define TITLE "カセグレン副反射鏡 計算プログラム"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\velmora"
 !define PER_USER_DIR "$LOCALAPPDATA\Programs\velmora"
+!define ERROR_ACCESS_DENIED 5
 !define ERROR_SHARING_VIOLATION 32
 !define ERROR_ELEVATION_REQUIRED 740
 !define ERROR_CANCELLED 1223
@@ -300,7 +303,7 @@ Section "velmora"
     Delete "$INSTDIR\velmora.exe.new"
     Delete "$INSTDIR\uninstall.exe.new"
     RMDir "$INSTDIR"
-    !insertmacro FailWith ${ERROR_SHARING_VIOLATION} \
+    !insertmacro FailWith ${ERROR_ACCESS_DENIED} \
       "$INSTDIR\velmora.exe を置き換えられませんでした。velmora が実行中かもしれません。$\r$\nvelmora を終了してから、もう一度インストールしてください。以前のインストールはそのままです。"
   ${EndIf}
   Delete /REBOOTOK "$INSTDIR\uninstall.exe.old"
@@ -372,7 +375,7 @@ Section "Uninstall"
     ClearErrors
     Delete "$INSTDIR\velmora.exe"
     ${If} ${Errors}
-      !insertmacro FailWith ${ERROR_SHARING_VIOLATION} \
+      !insertmacro FailWith ${ERROR_ACCESS_DENIED} \
         "$INSTDIR\velmora.exe を削除できませんでした。velmora を終了してから、もう一度アンインストールしてください。"
     ${EndIf}
   ${EndIf}

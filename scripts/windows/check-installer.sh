@@ -18,13 +18,11 @@ publisher=$(sed -n 's/^ *VALUE "CompanyName", *"\(.*\)"$/\1/p' "$repo/ui/resourc
 setup=$build/velmora-$version-setup.exe
 next_exe=$build/ui/velmora_next.exe
 for f in "$setup" "$next_exe"; do
-  [[ -f $f ]] || { echo "FAIL: $f is missing (package.sh, then cmake --build --preset windows)"; exit 1; }
+  [[ -f $f ]] || { echo "FAIL: no $f (package.sh, then cmake --build --preset windows)"; exit 1; }
 done
 [[ -n $version && -n $publisher ]] || { echo "FAIL: no version or publisher defined"; exit 1; }
 
-# shellcheck disable=SC1091 # a helper of this repository, checked on its own
 source "$repo/scripts/virtual-display.sh"
-# shellcheck disable=SC1091 # a helper of this repository, checked on its own
 source "$repo/scripts/windows/wine-prefix.sh"
 work=$(mktemp -d)
 app=""
@@ -43,18 +41,23 @@ bash "$repo/scripts/windows/make-installer.sh" "$build/ui/velmora.exe" "$repo/LI
   "$not_elevated_setup" -DTEST_NOT_ELEVATED
 # A program that runs from the install folder without velmora's mutex, as a release older than
 # the mutex would: only the locked file shows it.
-printf '#include <windows.h>\nint WINAPI WinMain(HINSTANCE a, HINSTANCE b, LPSTR c, int d) {\n  Sleep(INFINITE);\n  return 0;\n}\n' \
-  >"$work/sleeper.c"
+cat >"$work/sleeper.c" <<'C'
+#include <windows.h>
+int WINAPI WinMain(HINSTANCE a, HINSTANCE b, LPSTR c, int d) {
+  Sleep(INFINITE);
+  return 0;
+}
+C
 x86_64-w64-mingw32-gcc-posix -mwindows -o "$work/sleeper.exe" "$work/sleeper.c"
 
 start_virtual_display "$work" || { echo "FAIL: no virtual X display could be started"; exit 1; }
 new_wine_prefix "$work/wine"
 title="カセグレン副反射鏡 計算プログラム"
-user_menu="$(winepath -u "$(wine cmd /c echo '%APPDATA%' | tr -d '\r')")/Microsoft/Windows/Start Menu/Programs"
-common_menu="$(winepath -u "$(wine cmd /c echo '%ProgramData%' | tr -d '\r')")/Microsoft/Windows/Start Menu/Programs"
 fail=0
 check() { if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1 (got '$2', want '$3')"; fail=1; fi; }
 unix_path() { winepath -u "$(wine cmd /c echo "$1" | tr -d '\r')"; }  # a folder like %APPDATA%
+user_menu="$(unix_path '%APPDATA%')/Microsoft/Windows/Start Menu/Programs"
+common_menu="$(unix_path '%ProgramData%')/Microsoft/Windows/Start Menu/Programs"
 reg_export() {  # key: the key as reg exports it (UTF-16 made UTF-8), or nothing
   rm -f "$work/key.reg"
   wine reg export "$1" "$(winepath -w "$work/key.reg")" /y >/dev/null 2>&1 || return 0
@@ -138,10 +141,10 @@ check_scope() {  # scope, installer option, registry root, the other root, progr
   before=$(install_state "$folder" "$key")
   wine "$windows_folder\\velmora.exe" & app=$!
   sleep 2
-  check "$scope: install over a velmora without the mutex exits 32" \
-    "$(exit_code "\"$(winepath -w "$setup")\" /S $option")" "32"
-  check "$scope: uninstall under a velmora without the mutex exits 32" \
-    "$(uninstall_code "$folder" "" /S)" "32"
+  check "$scope: install over a velmora without the mutex exits 5" \
+    "$(exit_code "\"$(winepath -w "$setup")\" /S $option")" "5"
+  check "$scope: uninstall under a velmora without the mutex exits 5" \
+    "$(uninstall_code "$folder" "" /S)" "5"
   check "$scope: the install unchanged under the locked program" \
     "$(install_state "$folder" "$key")" "$before"
   stop_process "$app"
@@ -155,7 +158,10 @@ check_scope() {  # scope, installer option, registry root, the other root, progr
   record=$(/usr/bin/python3 "$repo/scripts/windows/read-version.py" "$folder/velmora.exe")
   check "$scope: upgrade: entry's version, the new program's record" \
     "$(reg_value "$key" DisplayVersion)" "${record%% *}"
-  [ "${record%% *}" != "$version" ] || { echo "FAIL: $scope: the upgrade left version $version"; fail=1; }
+  if [ "${record%% *}" = "$version" ]; then
+    echo "FAIL: $scope: the upgrade left version $version"
+    fail=1
+  fi
   check "$scope: upgrade: one Start-menu entry" \
     "$(find "$user_menu" "$common_menu" -name "$title*" | wc -l)" "1"
   check "$scope: upgrade: no entry in the other scope" "$(reg_export "$other_key" | wc -l)" "0"
@@ -215,8 +221,8 @@ uninstall_by_hand() {  # Windows folder
   xdotool key --window "$window" Return 2>/dev/null
 }
 
-check_scope "the current user" "" HKCU HKLM "$(unix_path '%LOCALAPPDATA%')/Programs" "$user_menu" \
-  "/ALLUSERS /S"
+check_scope "the current user" "" HKCU HKLM "$(unix_path '%LOCALAPPDATA%')/Programs" \
+  "$user_menu" "/ALLUSERS /S"
 check_scope "the machine" /ALLUSERS HKLM HKCU "$(unix_path '%ProgramW6432%')" "$common_menu" ""
 
 [ "$fail" -eq 0 ] && echo "installer: all checks passed" || echo "installer: FAILED"

@@ -2,8 +2,8 @@
 # The Windows build and its checks: velmora.exe, the zip and the installer (package.sh, which
 # builds the cached Qt on the first run), then, under Wine in a fresh prefix on a virtual display,
 # every test of the windows preset (the core's and the reference tests, the window tests on Qt's
-# offscreen platform, the real window at four resolutions, the version record and icon read back)
-# and the installer.
+# offscreen platform, the real window at 96, 120, 144 and 192 dpi, the version record and icon
+# read back) and the installer.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 # The tests' tools (GoogleTest's sources, Xvfb, the X tools) as the Debian tests have them.
@@ -11,12 +11,19 @@ bash scripts/install-deps.sh test
 bash scripts/windows/package.sh
 out=build/windows
 version=$(sed -n 's/^VELMORA_DISPLAY_VERSION:INTERNAL=//p' "$out/CMakeCache.txt")
-[[ -n $version ]] || { echo "test.sh: no VELMORA_DISPLAY_VERSION in $out/CMakeCache.txt" >&2; exit 1; }
-unzip -l "$out/velmora-$version-windows-x64.zip"
+if [[ -z $version ]]; then
+  echo "test.sh: no VELMORA_DISPLAY_VERSION in $out/CMakeCache.txt" >&2
+  exit 1
+fi
+zip_file=$out/velmora-$version-windows-x64.zip
+unzip -l "$zip_file"
+# The zip's read-me speaks of the zip alone: the installer is not in it.
+if unzip -p "$zip_file" README.txt | grep -q -i 'setup'; then
+  echo "FAIL: the zip's read-me names the installer, which the zip does not hold" >&2
+  exit 1
+fi
 
-# shellcheck disable=SC1091 # a helper of this repository, checked on its own
 source scripts/virtual-display.sh
-# shellcheck disable=SC1091 # a helper of this repository, checked on its own
 source scripts/windows/wine-prefix.sh
 work=$(mktemp -d)
 virtual_display_pid=""
