@@ -126,7 +126,7 @@ void Shell::ShowWrittenFields(std::optional<std::pair<FieldId, TextIndex>> index
 }
 
 int RunApplication(int argc, char** argv) {
-  const RunningMark running;  // for the installer, until the program ends
+  MarkRunning();  // for the installer, until the program ends
   const auto app = StartOnTheDisplay(argc, argv);
   if (!app) return 1;
   ConfigureApplication(*app);

@@ -5,17 +5,9 @@
 
 namespace velmora::ui {
 
-// Held from its construction until it is destroyed, at the end of the program.
-class RunningMark {
- public:
-  RunningMark();
-  ~RunningMark();
-  RunningMark(const RunningMark&) = delete;
-  RunningMark& operator=(const RunningMark&) = delete;
-
- private:
-  void* session_ = nullptr;  // Local\velmora: seen by an install in this session
-  void* machine_ = nullptr;  // Global\velmora: seen from every session, for a machine-wide install
-};
+// Once, at the start: Local\velmora, seen by an install in this session, and Global\velmora, seen
+// from every session, for a machine-wide install. Both stay until the process ends, which closes
+// them.
+void MarkRunning();
 
 }  // namespace velmora::ui
