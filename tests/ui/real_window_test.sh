@@ -105,14 +105,22 @@ line9=$(count "$work/start.png" $(($(px 3480) - 1)) "$(px 5250)" 3 1 '#000000')
 if [ "$line9" -gt 0 ]; then echo "ok: dark pixel on the sketch"; else
   echo "FAIL: no dark pixel on the sketch's Line9"; fail=1; fi
 # Each caption's text whole within its box: no ink on the box's right or bottom edge, where a text
-# too wide or too tall for its box would be cut. Not the sketch's seven captions: its lines cross
-# their boxes.
+# too wide or too tall for its box would be cut. A field or button drawn beside it, over the box's
+# right part, ends the box there. Not the sketch's seven captions: its lines cross their boxes.
 sketch_captions=" Label18 Label19 Label22 Label25 Label26 Label27 Label28 "
 cut=""
 for name in $(compgen -v | sed -n 's/^\(Label[0-9]*\)_box$/\1/p'); do
   [[ $sketch_captions != *" $name "* ]] || continue
   box=${name}_box
   read -r left top width height <<<"${!box}"
+  for other in $(compgen -v | sed -n 's/^\(\(Text\|Command\)[0-9]*_box\)$/\1/p'); do
+    read -r o_left o_top _ o_height <<<"${!other}"
+    middle=$((top + height / 2))
+    if [ "$o_left" -gt "$left" ] && [ "$o_left" -lt $((left + width)) ] &&
+      [ "$o_top" -le "$middle" ] && [ $((o_top + o_height)) -gt "$middle" ]; then
+      width=$((o_left - left))
+    fi
+  done
   edges=$(($(dark "$work/start.png" $((left + width - 1)) "$top" 1 "$height") +
     $(dark "$work/start.png" "$left" $((top + height - 1)) "$width" 1)))
   [ "$edges" -eq 0 ] || cut="$cut $name"
