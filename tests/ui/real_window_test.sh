@@ -126,13 +126,14 @@ for name in $(compgen -v | sed -n 's/^\(Label[0-9]*\)_box$/\1/p'); do
   [ "$edges" -eq 0 ] || cut="$cut $name"
 done
 check "every caption's text within its box" "${cut# }" ""
-[ -z "$wine" ] || cp "$work/start.png" "/tmp/velmora-wine-$dpi.png"
 check "no blue before Calculate" "$(count "$work/start.png" $Text20_box '#0000C0')" "0"
 
 # Calculate: centre of Command1.
 xdotool mousemove --window "$window" "$Command1_x" "$Command1_y" click 1
 sleep 1
 import -window root "$work/calculated.png"
+# The calculated window, to look at: one screenshot per resolution.
+[ -z "$wine" ] || cp "$work/calculated.png" "/tmp/velmora-wine-$dpi.png"
 blue=$(count "$work/calculated.png" $Text20_box '#0000C0')  # Text20 "37.93"
 if [ "$blue" -gt 5 ]; then echo "ok: blue result after Calculate ($blue pixels)"; else
   echo "FAIL: no blue result after Calculate"; fail=1; fi
