@@ -25,11 +25,12 @@ run=(cmake ninja-build g++ pkg-config
 # The tests: GoogleTest, clang with its sanitizer and libFuzzer runtimes (the distribution's
 # default version), clang-tidy, a face to fall back to, the real window under Xvfb and its tools,
 # the validators of the desktop entry and the AppStream description, Python for the icon check,
-# the locale sources from which the tests make a Japanese session of their own, the linters, and
-# the readers that the part files (PDF, DXF, STL) are checked with.
+# the locale sources from which the tests make a Japanese session of their own, the linters, the
+# readers that the part files (PDF, DXF, STL) are checked with, and patch for the check of the
+# Windows Qt build's patch step.
 test=(libgtest-dev libgmock-dev clang libclang-rt-dev clang-tidy clang-format shellcheck locales
   fonts-ipafont-gothic xvfb x11-utils xdotool xclip imagemagick
-  desktop-file-utils appstream python3 python3-ezdxf admesh poppler-utils)
+  desktop-file-utils appstream python3 python3-ezdxf admesh poppler-utils patch)
 # The package and its check: dpkg-shlibdeps, lintian, and the unpacked program under Xvfb.
 package=(dpkg-dev file gzip lintian xvfb x11-utils xdotool)
 bench=(libbenchmark-dev xvfb x11-utils xdotool xclip)

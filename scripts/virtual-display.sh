@@ -1,7 +1,9 @@
 # shellcheck shell=bash
 # Sourced by the scripts that run the real program: a private virtual X display at 96 dpi.
-#   start_virtual_display WORKDIR  starts Xvfb, exports DISPLAY, sets virtual_display_pid;
-#                                  returns 1 with Xvfb's messages when no display could be started
+#   start_virtual_display WORKDIR [WIDTHxHEIGHT]
+#                                  starts Xvfb (1024x768 unless told), exports DISPLAY, sets
+#                                  virtual_display_pid; returns 1 with Xvfb's messages when no
+#                                  display could be started
 #   stop_process PID               ends a process (if any) and waits until it is gone, so that no
 #                                  server is still shutting down when the next one starts
 #   wait_for_window PID            sets window to velmora's visible window once it shows; returns
@@ -14,9 +16,9 @@
 # is refused.
 
 start_virtual_display() {
-  local work=$1 d=""
+  local work=$1 size=${2:-1024x768} d=""
   : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" \
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp -noreset 3>"$work/display" \
     2>"$work/xvfb.log" &
   virtual_display_pid=$!
   for _ in $(seq 200); do

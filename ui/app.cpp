@@ -10,6 +10,7 @@
 #include "display_start.h"
 #include "fonts.h"
 #include "qt_text.h"
+#include "running_mark.h"
 
 // The icons are compiled into the static window library; its resources must be registered by name.
 static void RegisterIconResources() {
@@ -129,6 +130,7 @@ void Shell::ShowWrittenFields(std::optional<IndexedText> indexed) {
 }
 
 int RunApplication(int argc, char** argv) {
+  MarkRunning();  // for the installer, until the program ends
   const auto app = StartOnTheDisplay(argc, argv);  // ends the process when there is no display
   ConfigureApplication(*app);
   Shell form;

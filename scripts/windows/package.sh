@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 repo=$PWD
-qt=$(bash scripts/windows/build-qt.sh | tail -1)
+# Only the prefix comes on standard output; a failed Qt build ends this script here.
+qt=$(bash scripts/windows/build-qt.sh)
 export VELMORA_WINDOWS_QT=$qt
 
 cmake --preset windows >/dev/null
@@ -14,8 +15,10 @@ cmake --build --preset windows --target velmora
 out=$repo/build/windows
 exe=$out/ui/velmora.exe
 
-# The version and the publisher as the program's own version record gives them.
-read -r version fixed publisher < <(/usr/bin/python3 scripts/windows/read-version.py "$exe")
+# The version as the program's own version record gives it, for the files' names.
+record=$(/usr/bin/python3 scripts/windows/read-version.py "$exe")
+read -r version _ <<<"$record"
+[[ -n $version ]] || { echo "package.sh: $exe has no version record" >&2; exit 1; }
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -32,11 +35,7 @@ rm -f "$zip_file"
 (cd "$stage" && zip -q -X "$zip_file" velmora.exe LICENSE.txt README.txt)
 
 setup=$out/velmora-$version-setup.exe
-makensis -V2 -INPUTCHARSET UTF8 \
-  -DVERSION="$version" -DVERSION_FIXED="$fixed" -DPUBLISHER="$publisher" \
-  -DEXE="$stage/velmora.exe" -DLICENSE="$stage/LICENSE.txt" \
-  -DICON="$repo/ui/resources/velmora.ico" -DOUTFILE="$setup" \
-  packaging/windows/velmora.nsi
+bash scripts/windows/make-installer.sh "$stage/velmora.exe" "$stage/LICENSE.txt" "$setup"
 echo "$exe"
 echo "$zip_file"
 echo "$setup"

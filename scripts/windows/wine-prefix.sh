@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run Windows programs under Wine: a fresh Wine prefix (a Windows
 # installation of its own) in a folder that the caller removes.
 #   new_wine_prefix DIR   creates and starts a 64-bit prefix in DIR, exports WINEPREFIX

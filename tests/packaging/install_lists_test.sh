@@ -41,6 +41,7 @@ rows=(
   "test|pdftotext|the design PDF's check reads its texts"
   "test|ezdxf|the section drawing read back"
   "test|admesh|the printable solid read back"
+  "test|patch|the check of the Windows Qt build's patch step"
   "package|dpkg-shlibdeps|CPack's dependencies of the program"
   "package|lintian|the package check"
   "package|file|the package check's icon and gzip checks"

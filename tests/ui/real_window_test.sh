@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2154,SC2153 # the elements' places (Command1_x...) and the window's come by eval
+# shellcheck disable=SC2086 # a box ($Text20_box) is four words: x y w h
 # Starts the real program in a virtual X display at 96 dpi, waits for its window, and checks a
 # few pixels that only a correct window has: a light-yellow input field, a blue placement result
-# after a click on Calculate, a dark pixel on a line of the sketch; the worked example's figures
-# read back through the clipboard. Then Exit must end the process.
-#   real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points
-# (PATH/TO/velmora.exe and velmora_window_points.exe: the Windows programs, under Wine)
+# after a click on Calculate, a dark pixel on a line of the sketch, every caption's text within
+# its box; the worked example's figures read back through the clipboard. Then Exit must end the
+# process.
+#   real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points [DPI]
+# (PATH/TO/velmora.exe and velmora_window_points.exe: the Windows programs, under Wine, where DPI
+# is the resolution of the Windows display, as its scale setting makes it: 120 for 125 %, 144 for
+# 150 %, 192 for 200 %; the window keeps its size in twips, so in pixels it grows with the DPI.)
 set -euo pipefail
-usage="usage: real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points"
+usage="usage: real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points [DPI]"
 program=${1:?$usage}
 points=${2:?$usage}
+dpi=${3:-96}
 work=$(mktemp -d)
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
 app=""
 virtual_display_pid=""
 wine=""  # the Windows program runs under Wine
 ending=30  # tenths of a second the process may take to end after Exit
+# shellcheck disable=SC2317 # run by the EXIT trap
 cleanup() {
   stop_process "$app"
   [ -z "$wine" ] || end_wine_prefix
@@ -23,7 +30,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_virtual_display "$work" || { echo "FAIL: no virtual X display could be started"; exit 1; }
+# A screen that holds the window at 200 % too (1042 x 888 pixels).
+screen=1024x768
+[ "$dpi" -le 144 ] || screen=1600x1200
+start_virtual_display "$work" "$screen" || { echo "FAIL: no virtual X display could be started"; exit 1; }
 echo "virtual display $DISPLAY"
 export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0
 if [[ $program == *.exe ]]; then
@@ -33,9 +43,19 @@ if [[ $program == *.exe ]]; then
   unset QT_QPA_PLATFORM
   new_wine_prefix "$work/wine"
   ending=100  # Wine tears a Windows process down in a second or two
+  # Windows' display scale: the system's logical resolution, which Wine keeps in both places.
+  for key in 'HKCU\Control Panel\Desktop' \
+    'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  done
+elif [ "$dpi" != 96 ]; then
+  echo "FAIL: a DPI other than 96 is a Windows display's setting (the Windows program under Wine)"
+  exit 1
 fi
+# Window pixels of a length in twips, 1440 to the inch, rounded to the nearest.
+px() { echo $((($1 * dpi + 720) / 1440)); }
 # Where the layout puts each element, in window pixels: Command1_x, Command1_y, Text20_box, ...
-eval "$($wine "$points" | tr -d '\r')"
+eval "$($wine "$points" "$dpi" | tr -d '\r')"
 
 $wine "$program" & app=$!
 if ! wait_for_window "$app"; then
@@ -47,12 +67,24 @@ fi
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
 echo "window $WIDTH x $HEIGHT at $X,$Y"
-[ "$WIDTH" -eq 521 ] && [ "$HEIGHT" -eq 444 ] || { echo "FAIL: client area is not 521 x 444"; exit 1; }
+# The client area, 7812 x 6660 twips; Qt scales a window of whole pixels at 96 dpi, so a pixel of
+# rounding either way.
+want_width=$(px 7812) want_height=$(px 6660)
+if [ $((WIDTH - want_width)) -lt -1 ] || [ $((WIDTH - want_width)) -gt 1 ] ||
+  [ $((HEIGHT - want_height)) -lt -1 ] || [ $((HEIGHT - want_height)) -gt 1 ]; then
+  echo "FAIL: client area is not $want_width x $want_height"
+  exit 1
+fi
 
 # Colour of the screen pixel at window coordinates (x, y) as rrggbb.
 pixel() { convert "$1" -crop "1x1+$((X + $2))+$((Y + $3))" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1; }
 # How many pixels of a colour lie in a window box (x y w h colour).
 count() { convert "$1" -crop "$4x$5+$((X + $2))+$((Y + $3))" -depth 8 txt:- | grep -c "$6" || true; }
+# How many dark pixels (of text or a line, under half brightness) lie in a window box (x y w h).
+dark() {
+  convert "$1" -crop "$4x$5+$((X + $2))+$((Y + $3))" -colorspace Gray -depth 8 txt:- |
+    awk -F'[()]' 'NR > 1 { split($2, v, ","); if (v[1] + 0 < 128) n++ } END { print n + 0 }'
+}
 
 fail=0
 check() { if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1 (got $2, want $3)"; fail=1; fi; }
@@ -67,15 +99,41 @@ check "application name" "$(xprop -id "$window" WM_CLASS | sed -n 's/^[^=]*= "\(
 
 import -window root "$work/start.png"
 # Right end of Text1 (twips 600..1572 x 480..744): light yellow, clear of the digits.
-check "light-yellow input field" "$(pixel "$work/start.png" 98 40)" "#FFFFC0"
-# Line9, the back of the sub-reflector, at x = 3480 twips.
-check "dark pixel on the sketch" "$(pixel "$work/start.png" 232 350)" "#000000"
+check "light-yellow input field" "$(pixel "$work/start.png" "$(px 1470)" "$(px 600)")" "#FFFFC0"
+# Line9, the back of the sub-reflector, at x = 3480 twips: a pixel wide at 96 dpi, scaled above it.
+line9=$(count "$work/start.png" $(($(px 3480) - 1)) "$(px 5250)" 3 1 '#000000')
+if [ "$line9" -gt 0 ]; then echo "ok: dark pixel on the sketch"; else
+  echo "FAIL: no dark pixel on the sketch's Line9"; fail=1; fi
+# Each caption's text whole within its box: no ink on the box's right or bottom edge, where a text
+# too wide or too tall for its box would be cut. A field or button drawn beside it, over the box's
+# right part, ends the box there. Not the sketch's seven captions: its lines cross their boxes.
+sketch_captions=" Label18 Label19 Label22 Label25 Label26 Label27 Label28 "
+cut=""
+for name in $(compgen -v | sed -n 's/^\(Label[0-9]*\)_box$/\1/p'); do
+  [[ $sketch_captions != *" $name "* ]] || continue
+  box=${name}_box
+  read -r left top width height <<<"${!box}"
+  for other in $(compgen -v | sed -n 's/^\(\(Text\|Command\)[0-9]*_box\)$/\1/p'); do
+    read -r o_left o_top _ o_height <<<"${!other}"
+    middle=$((top + height / 2))
+    if [ "$o_left" -gt "$left" ] && [ "$o_left" -lt $((left + width)) ] &&
+      [ "$o_top" -le "$middle" ] && [ $((o_top + o_height)) -gt "$middle" ]; then
+      width=$((o_left - left))
+    fi
+  done
+  edges=$(($(dark "$work/start.png" $((left + width - 1)) "$top" 1 "$height") +
+    $(dark "$work/start.png" "$left" $((top + height - 1)) "$width" 1)))
+  [ "$edges" -eq 0 ] || cut="$cut $name"
+done
+check "every caption's text within its box" "${cut# }" ""
 check "no blue before Calculate" "$(count "$work/start.png" $Text20_box '#0000C0')" "0"
 
 # Calculate: centre of Command1.
 xdotool mousemove --window "$window" "$Command1_x" "$Command1_y" click 1
 sleep 1
 import -window root "$work/calculated.png"
+# The calculated window, to look at: one screenshot per resolution.
+[ -z "$wine" ] || cp "$work/calculated.png" "/tmp/velmora-wine-$dpi.png"
 blue=$(count "$work/calculated.png" $Text20_box '#0000C0')  # Text20 "37.93"
 if [ "$blue" -gt 5 ]; then echo "ok: blue result after Calculate ($blue pixels)"; else
   echo "FAIL: no blue result after Calculate"; fail=1; fi
@@ -118,7 +176,10 @@ read_clipboard() {
   done
   return 1
 }
-if command -v xclip >/dev/null; then
+# The table's size does not depend on the screen: a million rows at 96 dpi only.
+if [ "$dpi" != 96 ]; then
+  echo "skip: the million-row table (checked at 96 dpi)"
+elif command -v xclip >/dev/null; then
   type_into "$Text17_x" "$Text17_y" 1
   type_into "$Text18_x" "$Text18_y" 1000000
   xdotool mousemove --window "$window" "$Command1_x" "$Command1_y" click 1
