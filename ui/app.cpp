@@ -130,7 +130,7 @@ void Shell::ShowWrittenFields(std::optional<IndexedText> indexed) {
 }
 
 int RunApplication(int argc, char** argv) {
-  MarkRunning();  // for the installer, until the program ends
+  MarkRunning();                                   // for the installer, until the program ends
   const auto app = StartOnTheDisplay(argc, argv);  // ends the process when there is no display
   ConfigureApplication(*app);
   Shell form;
