@@ -215,6 +215,70 @@ class HostileInputTest : public QObject {
     QTest::newRow("another application: STOP stays")
         << int(Qt::ActiveWindowFocusReason) << QStringLiteral("35");
   }
+  // A paste lands at the caret: the pasted text is cut at its first line end and cleared of
+  // invisible characters, and the text after the caret stays.
+  void pasteIntoTheMiddleKeepsTheRest_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("caretAfter");
+    QTest::newRow("a line feed cuts the paste") << "1234" << 2 << "5\n6"
+                                                << "12534" << 3;
+    QTest::newRow("a spreadsheet cell's CR LF") << "1234" << 2 << "5\r\n"
+                                                << "12534" << 3;
+    QTest::newRow("a zero-width space dropped")
+        << "1234" << 2 << QString::fromUtf8("5\u200b6") << "125634" << 4;
+    QTest::newRow("at the start") << "34" << 0 << "12\n9"
+                                  << "1234" << 2;
+  }
+  void pasteIntoTheMiddleKeepsTheRest() {
+    QFETCH(QString, before);
+    QFETCH(int, caret);
+    QFETCH(QString, pasted);
+    QLineEdit* field = LineField(18);
+    Paste(18, before);
+    field->setCursorPosition(caret);
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QTEST(field->text(), "after");
+    QTEST(field->cursorPosition(), "caretAfter");
+    QCOMPARE(form_->Core().Fields().Text(FieldAt(18)), field->text().toStdString());
+  }
+
+  // A word erased from a long text lets the history go as a paste does, and the caret stays where
+  // the edit left it; on a short text the erase is undone.
+  void wordEraseLetsALongHistoryGo_data() {
+    QTest::addColumn<int>("words");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("undone");
+    const int many = velmora::ui::LineField::kUndoKeptLength;  // two characters a word
+    QTest::newRow("Ctrl+Backspace, short") << 3 << int(Qt::Key_Backspace) << true;
+    QTest::newRow("Ctrl+Delete, short") << 3 << int(Qt::Key_Delete) << true;
+    QTest::newRow("Ctrl+Backspace, long") << many << int(Qt::Key_Backspace) << false;
+    QTest::newRow("Ctrl+Delete, long") << many << int(Qt::Key_Delete) << false;
+  }
+  void wordEraseLetsALongHistoryGo() {
+    QFETCH(int, words);
+    QFETCH(int, key);
+    QFETCH(bool, undone);
+    QLineEdit* field = LineField(18);
+    const QString text = QStringLiteral("1 ").repeated(words) + QStringLiteral("2");
+    Paste(18, text);
+    QCoreApplication::processEvents();  // what the paste itself let go of
+    const int caret = key == Qt::Key_Backspace ? int(text.size()) : 0;
+    field->setCursorPosition(caret);
+    QTest::keyClick(field, static_cast<Qt::Key>(key), Qt::ControlModifier);
+    const QString erased = field->text();
+    const int caretAfter = field->cursorPosition();
+    QVERIFY(erased.size() < text.size());
+    QCoreApplication::processEvents();
+    QCOMPARE(field->cursorPosition(), caretAfter);
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(field->text(), undone ? text : erased);
+    QCOMPARE(form_->Core().Fields().Text(FieldAt(18)), field->text().toStdString());
+  }
+
   void focusLeavingTheDiameter() {
     QFETCH(int, reason);
     QFETCH(QString, stop);
