@@ -29,7 +29,13 @@ class PartCommandsFixture : public QObject {
   QString answer_;        // the save dialog's answer
   QString chosenFilter_;  // the filter it reports, empty: keep the proposed one
 
+  // A fresh program with every dialog answered here, and nothing yet asked or said.
   Shell& Started() {
+    proposed_.clear();
+    failures_.clear();
+    asked_.clear();
+    answer_.clear();
+    chosenFilter_.clear();
     form_ = StartedShell();
     PartCommands& commands = form_->PartFileCommands();
     commands.askSavePath = [this](QWidget*, const QString& proposed, const QString& filters,

@@ -20,13 +20,6 @@ class PartCommandsTest : public PartCommandsFixture {
 
  private slots:
   void initTestCase() { ConfigureApplication(*qobject_cast<QApplication*>(qApp)); }
-  void init() {
-    proposed_.clear();
-    failures_.clear();
-    asked_.clear();
-    answer_.clear();
-    chosenFilter_.clear();
-  }
   void cleanup() { form_.reset(); }
 
   void enabledOnlyAfterACompletedPress() {

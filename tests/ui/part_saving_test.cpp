@@ -43,13 +43,6 @@ class PartSavingTest : public PartCommandsFixture {
 
  private slots:
   void initTestCase() { ConfigureApplication(*qobject_cast<QApplication*>(qApp)); }
-  void init() {
-    proposed_.clear();
-    failures_.clear();
-    asked_.clear();
-    answer_.clear();
-    chosenFilter_.clear();
-  }
   void cleanup() { form_.reset(); }
 
   void theNameChoosesTheType_data() {
