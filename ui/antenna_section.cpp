@@ -9,6 +9,7 @@
 #include "page_canvas.h"
 #include "profile_function.h"
 #include "reflector_curves.h"
+#include "sub_reflector.h"
 
 namespace velmora::ui {
 namespace {
@@ -103,7 +104,7 @@ SectionGeometry SectionOf(const part::Design& design) {
   const double focus = design.focalLength;
   const double feed = focus - 2.0 * design.halfFocalSpan;
   const double subVertex = feed + std::abs(h.a) + design.halfFocalSpan;
-  const double subRadius = design.subDiameter / 2.0;
+  const double subRadius = part::RimRadius(design);
   const double mainRadius = design.mainDiameter / 2.0;
   SectionGeometry g{
       .focus = focus,
@@ -112,7 +113,7 @@ SectionGeometry SectionOf(const part::Design& design) {
       .subRim = {subVertex + ProfileDepth(h, subRadius), subRadius},
       .mainRim = {mainRadius * mainRadius / (4.0 * focus), mainRadius},
       .mainReflector = Transposed(MainReflectorSection(focus, 0.0, mainRadius)),
-      .subReflector = Transposed(SubReflectorSection(h, 0.0, subRadius)),
+      .subReflector = Transposed(SectionPoints(part::HalfSection(design))),
   };
   return g;
 }

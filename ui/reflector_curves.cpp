@@ -20,12 +20,10 @@ std::vector<QPointF> MainReflectorSection(double focalLength, double fromRadius,
   return points;
 }
 
-std::vector<QPointF> SubReflectorSection(const Hyperbola& hyperbola, double fromRadius,
-                                         double toRadius) {
+std::vector<QPointF> SectionPoints(const std::vector<ProfilePoint>& section) {
   std::vector<QPointF> points;
-  for (const ProfilePoint& p : SampleProfile(hyperbola, fromRadius, toRadius, kDrawingTolerance)) {
-    points.emplace_back(p.radius, p.depth);
-  }
+  points.reserve(section.size());
+  for (const ProfilePoint& p : section) points.emplace_back(p.radius, p.depth);
   return points;
 }
 

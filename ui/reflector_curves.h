@@ -13,8 +13,8 @@ namespace velmora::ui {
 // The main reflector: the parabola depth = r^2 / 4F, from one radius to the other.
 std::vector<QPointF> MainReflectorSection(double focalLength, double fromRadius, double toRadius);
 
-// The sub-reflector: ProfileDepth, from one radius to the other. Throws CalcError as it does.
-std::vector<QPointF> SubReflectorSection(const Hyperbola& hyperbola, double fromRadius,
-                                         double toRadius);
+// The sub-reflector's section as the part files have it (part::HalfSection, WholeSection), as
+// points to draw: the template and the DXF share every point.
+std::vector<QPointF> SectionPoints(const std::vector<ProfilePoint>& section);
 
 }  // namespace velmora::ui

@@ -7,6 +7,7 @@
 #include "page_canvas.h"
 #include "page_tiling.h"
 #include "reflector_curves.h"
+#include "sub_reflector.h"
 
 namespace velmora::ui {
 namespace {
@@ -135,9 +136,9 @@ void DrawHeader(const PageCanvas& canvas, const TemplateDrawing& drawing, const 
 }  // namespace
 
 TemplateDrawing SubReflectorTemplate(const part::Design& design) {
-  const double rim = design.subDiameter / 2.0;
+  const double rim = part::RimRadius(design);
   return {.title = QString::fromUtf8("副反射鏡 断面型紙"),
-          .section = SubReflectorSection(design.hyperbola, -rim, rim),
+          .section = SectionPoints(part::WholeSection(design)),
           .rimRadius = rim,
           .rimDepth = ProfileDepth(design.hyperbola, rim),
           .vertexUp = true};

@@ -81,7 +81,7 @@ TEST(ReflectorSections, NoChordStraysFromTheSurfaceBeyondTheTolerance) {
         << focal;
   }
   const Hyperbola h{.a = 7.01356415, .b2 = 906.793409};
-  const std::vector<QPointF> sub = SubReflectorSection(h, -35.0, 35.0);
+  const std::vector<QPointF> sub = SectionPoints(SampleProfile(h, -35.0, 35.0, kDrawingTolerance));
   EXPECT_LE(worst(sub, [&h](double r) { return ProfileDepth(h, r); }), kDrawingTolerance);
 }
 
