@@ -6,16 +6,20 @@
 # applicable", one that no longer compiles "does not build"; neither counts as tried.
 #
 # usage: scripts/mutation-check.sh [FILTER]   only the faults whose line matches the regex FILTER
+#        VELMORA_MUTATION_FROM=N               from the Nth fault on (to go on after a stop)
 #
 # The tests run as `ctest --preset debug` runs them, GCC with the sanitizers, except the
 # real-window test (it needs a display and checks nothing the offscreen window tests miss) and
-# the fuzzers. The quick suites run first; the reference tests only when those all pass.
+# the fuzzers. The quick suites run first; the reference tests and the slow checks that run the
+# program or outside tools (fonts, packages, the PDF, the part files' readers) only when those all
+# pass, since a caught fault waits for every test already started.
 # Scratch tree and build: $VELMORA_MUTATION_DIR, default /tmp/velmora-mutation.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 mutants="$root/scripts/mutants.txt"
 filter="${1:-.}"
 work="${VELMORA_MUTATION_DIR:-/tmp/velmora-mutation}"
+from="${VELMORA_MUTATION_FROM:-1}"
 src="$work/src"
 build="$work/build"
 mkdir -p "$src"
@@ -30,11 +34,12 @@ sync_tree() {
   done
 }
 
+slow='reference|differential|doubles/|font_fallback|install_lists|package_check|design_pdf|read_back'
 build_and_test() {
   cmake --build "$build" >"$work/build.log" 2>&1 || return 2
-  (cd "$build" && ctest -E 'real_window_test|reference|differential|doubles/' \
+  (cd "$build" && ctest -E "real_window_test|$slow" \
      --stop-on-failure --timeout 120 -j2 >"$work/test.log" 2>&1) || return 1
-  (cd "$build" && ctest -R 'reference|differential|doubles/' \
+  (cd "$build" && ctest -R "$slow" -E real_window_test \
      --stop-on-failure --timeout 300 -j2 >>"$work/test.log" 2>&1) || return 1
   return 0
 }
@@ -69,6 +74,7 @@ survivors=()
 while IFS=$'\t' read -r file original replacement description; do
   [[ -z "$file" || "$file" == \#* ]] && continue
   number=$((number + 1))
+  ((number >= from)) || continue
   grep -qE -- "$filter" <<<"$file $description" || continue
   result=""
   if ! apply_mutant "$src/$file" "$original" "$replacement"; then

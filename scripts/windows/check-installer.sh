@@ -58,10 +58,18 @@ check() { if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1 (got '$2',
 unix_path() { winepath -u "$(wine cmd /c echo "$1" | tr -d '\r')"; }  # a folder like %APPDATA%
 user_menu="$(unix_path '%APPDATA%')/Microsoft/Windows/Start Menu/Programs"
 common_menu="$(unix_path '%ProgramData%')/Microsoft/Windows/Start Menu/Programs"
+# A key that is absent fails every time; under a heavy load Wine's reg has been seen to fail once
+# on a key that is there, so a failure is tried twice more (and said) before it counts as absent.
 reg_export() {  # key: the key as reg exports it (UTF-16 made UTF-8), or nothing
-  rm -f "$work/key.reg"
-  wine reg export "$1" "$(winepath -w "$work/key.reg")" /y >/dev/null 2>&1 || return 0
-  iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r'
+  local try
+  for try in 1 2 3; do
+    rm -f "$work/key.reg"
+    if wine reg export "$1" "$(winepath -w "$work/key.reg")" /y >/dev/null 2>"$work/reg.log"; then
+      [ "$try" = 1 ] || echo "note: reg export of $1 answered at try $try" >&2
+      iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r'
+      return 0
+    fi
+  done
 }
 reg_value() {  # key, name: the text of a string value
   reg_export "$1" | sed -n "s/^\"$2\"=\"\(.*\)\"\$/\1/p" | sed 's/\\\(.\)/\1/g'
