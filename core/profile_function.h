@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "curve_sampling.h"
+
 namespace velmora {
 
 // a and b^2, the numbers that the texts of Text13 and Text14 denote.
@@ -21,19 +23,14 @@ double ProfileOrdinate(const Hyperbola& h, double radius);
 // The depth X at radius Y below the plane of the vertex: the ordinate at Y less the ordinate at 0.
 double ProfileDepth(const Hyperbola& h, double radius);
 
-struct ProfilePoint {
-  double radius = 0.0;
-  double depth = 0.0;
-};
-
 // The curve from one radius to another (either order) as points of ProfileDepth, evenly spaced in
 // radius, close enough that no chord strays more than `tolerance` (mm) from the curve.
 //
 // The rule: between two samples Δy apart, a chord departs from a curve x(y) by at most
 // Δy² / 8 × max|x''|. The hyperbola bends most at its vertex, where x'' = |a| / b², and less
 // everywhere else, so Δy = sqrt(8 × tolerance × b² / |a|) is enough; the range is cut into the
-// fewest equal steps no longer than that. Throws CalcError as ProfileDepth does, and for a
-// tolerance that is not positive.
+// fewest equal steps no longer than that (EvenSteps). Throws CalcError as ProfileDepth does, and
+// for a tolerance that is not positive; TooManyPoints for a curve beyond the rule's cap.
 std::vector<ProfilePoint> SampleProfile(const Hyperbola& h, double fromRadius, double toRadius,
                                         double tolerance);
 

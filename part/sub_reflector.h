@@ -14,8 +14,9 @@ namespace velmora::part {
 // is no part to draw.
 double RimRadius(const Design& design);
 
-// Radius 0 to d/2, the first point the vertex itself (radius 0, depth 0).
-std::vector<ProfilePoint> HalfSection(const Design& design);
+// Radius 0 to d/2, the first point the vertex itself (radius 0, depth 0), every chord within
+// `tolerance` (mm) of the hyperbola.
+std::vector<ProfilePoint> HalfSection(const Design& design, double tolerance = kDrawingTolerance);
 
 // Radius -d/2 to +d/2: the half section mirrored in the axis, then the half section. The depth is
 // even in the radius, so this is the same curve, and the vertex stays one of its points.

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds a static Qt (qtbase) for 64-bit Windows from Debian's own source package, once, into a
-# cache folder named after the Qt version, the compiler and a hash of what makes the build (this
-# script, its patches, the toolchain file): change any of them and the next run builds anew. Prints
+# cache folder named after the Qt version, the compiler and a hash of everything that makes the
+# build (Debian's full version of qt6-base with its revision, the compiler's full version, this
+# script, the script that applies the patches, the patches, the toolchain file): change any of
+# them and the next run builds anew. Prints
 # that folder, alone, on standard output; each phase reports itself and its time on standard error,
 # and a failing phase ends the script with the last lines of its log. With the cache present it
 # does nothing else. The host Qt of Debian (moc, rcc, uic) serves the cross build.
@@ -17,9 +19,13 @@ triple=x86_64-w64-mingw32
 host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)  # e.g. 6.4.2+dfsg-10
 qt_version=${host_version%%+*}
 qt_version=${qt_version%%-*}
-gcc_major=$("$triple-gcc-posix" -dumpversion)
-gcc_major=${gcc_major%%[.-]*}
-recipe=$(cat "$here/build-qt.sh" "$here"/qt-patches/*.patch "$toolchain" | sha256sum)
+gcc_version=$("$triple-gcc-posix" -dumpversion)
+gcc_major=${gcc_version%%[.-]*}
+gcc_package=$(dpkg-query -W -f='${Version}' "gcc-mingw-w64-x86-64-posix" 2>/dev/null || true)
+recipe=$({
+  echo "qt6-base $host_version; $triple-gcc $gcc_version ($gcc_package)"
+  cat "$here/build-qt.sh" "$here/apply-patches.sh" "$here"/qt-patches/*.patch "$toolchain"
+} | sha256sum)
 name=qt-$qt_version-$triple-gcc$gcc_major-${recipe:0:12}
 cache=${VELMORA_CACHE:-$HOME/.cache/velmora}
 prefix=$cache/$name
@@ -81,11 +87,14 @@ cd "$work"
 # The source is unpacked afresh on every build, so the patches always meet Qt's own text; the
 # download is kept.
 phase "fetching and unpacking Debian's qt6-base $host_version"
-if ! ls ./*.dsc >/dev/null 2>&1; then
+# The .dsc of exactly this version (its name drops the epoch): another version's download left
+# in the folder is neither unpacked nor in the way.
+dsc=qt6-base_${host_version#*:}.dsc
+if [[ ! -f $dsc ]]; then
   logged "$work/source.log" apt-get source --download-only "qt6-base=$host_version"
 fi
 rm -rf source
-logged "$work/source.log" dpkg-source -x ./*.dsc source
+logged "$work/source.log" dpkg-source -x "./$dsc" source
 source_dir=source
 
 # Debian's source leaves out Wintab's headers (their licence forbids changes), which the windows
