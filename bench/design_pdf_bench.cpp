@@ -23,10 +23,14 @@ void DesignPdfWritten(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = QDir(dir.path()).filePath(QStringLiteral("velmora-D370-d70.pdf"));
   for (auto _ : state) {
-    const auto content = velmora::ui::ReadSheetContent(calculator.Fields(), QDate::currentDate());
-    const QByteArray pdf = velmora::ui::DesignPdf(*content);
-    if (velmora::ui::WriteWholeFile(path, pdf)) state.SkipWithError("the PDF was not written");
-    state.counters["bytes"] = static_cast<double>(pdf.size());
+    const auto content =
+        velmora::sheet::ReadSheetContent(calculator.Fields(), QDate::currentDate());
+    const std::optional<QByteArray> pdf = velmora::sheet::DesignPdf(*content);
+    if (!pdf || velmora::ui::WriteWholeFile(path, *pdf)) {
+      state.SkipWithError("the PDF was not written");
+      return;
+    }
+    state.counters["bytes"] = static_cast<double>(pdf->size());
   }
 }
 BENCHMARK(DesignPdfWritten)->Unit(benchmark::kMillisecond);

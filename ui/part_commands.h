@@ -1,7 +1,8 @@
 #pragma once
 
-// From the profile to the part: print the design sheet and templates, or save them as a PDF, the
-// section as DXF, the profile as CSV, the sub-reflector as STL. The commands live in the table's
+// From the profile to the parts: print the design sheet and templates, or save them as a PDF;
+// each reflector's section as DXF, its profile as CSV, its solid as STL; the antenna's assembly as
+// DXF. The commands live in the table's
 // context menu and answer Ctrl+P and Ctrl+S anywhere in the window; they are enabled only while
 // the window shows the design of a press of Calculate that completed, so every output describes
 // what the window shows.
@@ -13,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <set>
 
 #include "calculator.h"
 #include "part_files.h"
@@ -26,7 +28,18 @@ namespace velmora::ui {
 class MainWindow;
 
 // The entries in the order of the menu.
-enum class PartCommand { Print, SavePdf, SaveDxf, SaveCsv, SaveStl };
+enum class PartCommand {
+  Print,
+  SavePdf,
+  SaveDxf,
+  SaveCsv,
+  SaveStl,
+  SaveMainDxf,
+  SaveMainCsv,
+  SaveMainStl,
+  SaveAssemblyDxf
+};
+inline constexpr std::size_t kPartCommandCount = 9;
 
 // Said by a disabled entry's tooltip.
 inline constexpr const char* kNeedsCalculation = "計算すると使えます";
@@ -48,12 +61,18 @@ class PartCommands : public QObject {
   std::function<QString(QWidget*, const QString&, const QString&, QString*)> askSavePath;
   std::function<void(QWidget*, const QString&)> showFailure;
   std::function<std::optional<StlParameters>(QWidget*)> askStlParameters;
+  std::function<std::optional<StlParameters>(QWidget*)> askShellParameters;
+  std::function<std::optional<double>(QWidget*)> askProfileStep;
   std::function<bool(QPrinter&, QWidget*)> askPrinter;
   std::function<QDate()> today;
 
  private:
   void MakeActions();
   [[nodiscard]] QStringList ShownTexts() const;
+  // Runs a command so that nothing it throws leaves the slot: a message says what went wrong.
+  void Guarded(const std::function<void()>& command);
+  // Asks the choices `kind` takes, once a save; false when the user cancels.
+  bool AskChoices(PartFile kind, FileOptions& options, std::set<PartFile>& asked);
   void Save(PartFile preferred);
   void Print();
   [[nodiscard]] QString ProposedPath(PartFile kind) const;
@@ -61,7 +80,7 @@ class PartCommands : public QObject {
 
   MainWindow& window_;
   const Calculator& calculator_;
-  std::array<QAction*, 5> actions_{};
+  std::array<QAction*, kPartCommandCount> actions_{};
   std::optional<QStringList> shownDesign_;  // the fields' texts at the completed press
   bool available_ = false;
   QString lastFolder_;  // this session's, never stored

@@ -3,7 +3,9 @@
 #include <QFileInfo>
 #include <array>
 
-#include "design_sheet.h"
+#include "assembly_dxf.h"
+#include "main_profile_csv.h"
+#include "main_reflector_stl.h"
 #include "profile_csv.h"
 #include "section_dxf.h"
 #include "sub_reflector_stl.h"
@@ -13,18 +15,24 @@ namespace {
 
 struct KindRow {
   PartFile kind;
+  int group;  // the part: the design with its sub-reflector, the main reflector, the assembly
   const char* extension;
   const char* description;
 };
 
-constexpr std::array<KindRow, 4> kKinds = {{
-    {PartFile::Pdf, "pdf", "PDF 設計書と型紙"},
-    {PartFile::Dxf, "dxf", "DXF 断面"},
-    {PartFile::Csv, "csv", "CSV プロファイル"},
-    {PartFile::Stl, "stl", "STL 副反射鏡"},
+constexpr std::array<KindRow, 8> kKinds = {{
+    {PartFile::Pdf, 0, "pdf", "PDF 設計書と型紙"},
+    {PartFile::Dxf, 0, "dxf", "DXF 断面"},
+    {PartFile::Csv, 0, "csv", "CSV プロファイル"},
+    {PartFile::Stl, 0, "stl", "STL 副反射鏡"},
+    {PartFile::MainDxf, 1, "dxf", "DXF 主反射鏡の断面"},
+    {PartFile::MainCsv, 1, "csv", "CSV 主反射鏡のプロファイル"},
+    {PartFile::MainStl, 1, "stl", "STL 主反射鏡"},
+    {PartFile::AssemblyDxf, 2, "dxf", "DXF 組立図"},
 }};
-constexpr std::array<PartFile, 4> kOrder = {PartFile::Pdf, PartFile::Dxf, PartFile::Csv,
-                                            PartFile::Stl};
+constexpr std::array<PartFile, 8> kOrder = {
+    PartFile::Pdf,     PartFile::Dxf,     PartFile::Csv,     PartFile::Stl,
+    PartFile::MainDxf, PartFile::MainCsv, PartFile::MainStl, PartFile::AssemblyDxf};
 
 const KindRow& Row(PartFile kind) {
   return kKinds[static_cast<std::size_t>(kind)];
@@ -34,10 +42,27 @@ QByteArray Bytes(const std::string& text) {
   return {text.data(), static_cast<qsizetype>(text.size())};
 }
 
+part::SolidOptions Solid(const StlParameters& stl) {
+  return {.thickness = stl.thicknessMm, .facetsPerTurn = stl.facetsPerTurn};
+}
+
 }  // namespace
 
 std::span<const PartFile> PartFiles() {
   return kOrder;
+}
+
+std::vector<PartFile> SameGroup(PartFile kind) {
+  std::vector<PartFile> kinds;
+  for (const PartFile other : kOrder) {
+    if (Row(other).group == Row(kind).group) kinds.push_back(other);
+  }
+  return kinds;
+}
+
+QString NameSuffix(PartFile kind) {
+  static constexpr std::array<const char*, 3> kSuffixes = {"", "-main", "-assembly"};
+  return QString::fromLatin1(kSuffixes[static_cast<std::size_t>(Row(kind).group)]);
 }
 
 QString Extension(PartFile kind) {
@@ -56,28 +81,37 @@ std::optional<PartFile> KindOfFilter(const QString& filter) {
   return std::nullopt;
 }
 
-std::optional<PartFile> KindOfPath(const QString& path) {
+std::optional<PartFile> KindOfPath(const QString& path, PartFile kind) {
   const QString suffix = QFileInfo(path).suffix().toLower();
-  for (const PartFile kind : kOrder) {
-    if (suffix == Extension(kind)) return kind;
+  for (const PartFile other : SameGroup(kind)) {
+    if (suffix == Extension(other)) return other;
   }
   return std::nullopt;
 }
 
-QByteArray PartFileBytes(PartFile kind, const SheetContent& content, const std::string& table,
-                         const StlParameters& stl) {
+std::optional<QByteArray> PartFileBytes(PartFile kind, const sheet::SheetContent& content,
+                                        const std::string& table, const FileOptions& options,
+                                        const sheet::PageProgress& progress) {
+  const part::Design& design = content.design;
   switch (kind) {
     case PartFile::Pdf:
-      return DesignPdf(content);
+      return sheet::DesignPdf(content, progress);
     case PartFile::Dxf:
-      return Bytes(part::SectionDxf(content.design));
+      return Bytes(part::SectionDxf(design));
     case PartFile::Csv:
       return Bytes(part::ProfileCsv(table));
     case PartFile::Stl:
-      return Bytes(part::SubReflectorStl(
-          content.design, {.thickness = stl.thicknessMm, .facetsPerTurn = stl.facetsPerTurn}));
+      return Bytes(part::SubReflectorStl(design, Solid(options.subSolid)));
+    case PartFile::MainDxf:
+      return Bytes(part::MainSectionDxf(design));
+    case PartFile::MainCsv:
+      return Bytes(part::MainProfileCsv(design, options.mainProfileStepMm));
+    case PartFile::MainStl:
+      return Bytes(part::MainReflectorStl(design, Solid(options.mainShell)));
+    case PartFile::AssemblyDxf:
+      return Bytes(part::AssemblyDxf(design));
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace velmora::ui

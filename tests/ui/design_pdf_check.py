@@ -6,13 +6,15 @@
 WRITER writes the PDF of a design (velmora_write_design_pdf OUT.pdf [D]). Checked: the page size
 (A4), the faces embedded, every input and result text exactly as the fields hold them and the
 Japanese captions (pdftotext), the two 100 mm rules and the sub-reflector's depths measured on the
-page rendered at 600 dpi, and the number of pieces a large main reflector is cut into.
+page rendered at 600 dpi, the number of pieces a large main reflector is cut into, and that the
+template of a dish of more pages than the bound is left out with the sentence that says so.
 """
 import math
 import os
 import re
 import subprocess
 import sys
+import time
 
 DPI = 600
 PX_PER_MM = DPI / 25.4
@@ -205,16 +207,36 @@ def pieces(extent, window):
     return 1 if extent <= window else math.ceil((extent - OVERLAP) / (window - OVERLAP))
 
 
-def expected_pages(pdf, diameter, focal_ratio, sub_diameter, sub_depth):
+def template_pages(pdf, span, depth):
     size = re.search(r"Page size:\s+([\d.]+) x ([\d.]+) pts", run("pdfinfo", pdf))
     width = float(size.group(1)) * 25.4 / 72 - 2 * MARGIN - RULE_STRIP
     height = float(size.group(2)) * 25.4 / 72 - 2 * MARGIN - HEADER - RULE_STRIP
+    return pieces(span + 2 * SIDE_ROOM, width) * pieces(depth + 2 * END_ROOM, height)
+
+
+def expected_pages(pdf, diameter, focal_ratio, sub_diameter, sub_depth):
     focal = diameter * focal_ratio
     main_depth = diameter * diameter / (16 * focal)
-    total = 1
-    for span, depth in ((sub_diameter, sub_depth), (diameter, main_depth)):
-        total += pieces(span + 2 * SIDE_ROOM, width) * pieces(depth + 2 * END_ROOM, height)
-    return total
+    return 1 + sum(template_pages(pdf, span, depth)
+                   for span, depth in ((sub_diameter, sub_depth), (diameter, main_depth)))
+
+
+def check_left_out(writer, work, diameter, sub_depth):
+    """A dish whose template would take more pages than anyone tapes together: the sheet and the
+    sub-reflector's template, and a sentence naming the main reflector's page count instead."""
+    pdf = os.path.join(work, f"dish-{diameter}.pdf")
+    started = time.monotonic()
+    subprocess.run(tool(writer, pdf) + [str(diameter)], check=True)
+    seconds = time.monotonic() - started
+    if not writer.endswith(".exe"):  # Wine's own start takes longer than that
+        check(seconds < 1.0, f"D {diameter}: the PDF is written in {seconds:.2f} s")
+    main = template_pages(pdf, diameter, diameter / (16 * 0.4323))
+    sub = template_pages(pdf, 70, sub_depth)
+    check(pages_of(pdf) == 1 + sub, f"D {diameter}: the sheet and the sub-reflector's template")
+    sheet = words(run("pdftotext", "-f", "1", "-l", "1", pdf, "-"))
+    check("主反射鏡の実寸型紙" in sheet and f" {main} ページ" in sheet and "省きました" in sheet
+          and "DXF" in sheet and "CSV" in sheet,
+          f"D {diameter}: page 1 says the {main}-page main reflector template is left out")
 
 
 def tool(writer, path):
@@ -265,6 +287,8 @@ def main():
     check("1200" in words(run("pdftotext", "-f", "1", "-l", "1", large, "-")).split(" "),
           "the large design's sheet shows D 1200")
     check_rules(render(large, 4, os.path.join(work, "tile")), "a piece of the main reflector")
+    for diameter in (20000, 100000):
+        check_left_out(writer, work, diameter, sub_depth)
 
     print(f"{len(failures)} failed")
     return 1 if failures else 0

@@ -50,6 +50,14 @@ class PartCommandsFixture : public QObject {
       asked_ << QStringLiteral("stl");
       return StlParameters{.thicknessMm = 2.5, .facetsPerTurn = 720};
     };
+    commands.askShellParameters = [this](QWidget*) -> std::optional<StlParameters> {
+      asked_ << QStringLiteral("shell");
+      return StlParameters{.thicknessMm = 1.5, .facetsPerTurn = 90};
+    };
+    commands.askProfileStep = [this](QWidget*) -> std::optional<double> {
+      asked_ << QStringLiteral("step");
+      return 25.0;
+    };
     commands.askPrinter = [this](QPrinter&, QWidget*) {
       asked_ << QStringLiteral("print");
       return false;
@@ -62,8 +70,8 @@ class PartCommandsFixture : public QObject {
   }
   void Calculate() { ClickCommand(*form_, Command::Calculate); }
   bool AllEnabled(bool enabled) {
-    for (const auto c : {PartCommand::Print, PartCommand::SavePdf, PartCommand::SaveDxf,
-                         PartCommand::SaveCsv, PartCommand::SaveStl}) {
+    for (std::size_t k = 0; k < kPartCommandCount; ++k) {
+      const auto c = static_cast<PartCommand>(k);
       if (Action(c)->isEnabled() != enabled) return false;
       if (!enabled && Action(c)->toolTip() != Utf8(kNeedsCalculation)) return false;
     }

@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "design_sheet.h"
 #include "part_commands_fixture.h"
 #include "profile_view.h"
 
@@ -51,25 +52,49 @@ class PartSavingTest : public PartCommandsFixture {
     QTest::addColumn<QString>("written");
     QTest::addColumn<QByteArray>("begins");
     QTest::addColumn<QString>("dialogs");
+    QTest::addColumn<int>("command");  // Ctrl+S when the PDF's
+    const int pdf = static_cast<int>(PartCommand::SavePdf);
     QTest::newRow("dxf by name") << "x.dxf"
                                  << ""
-                                 << "x.dxf" << QByteArray("  0\r\nSECTION") << "save";
+                                 << "x.dxf" << QByteArray("  0\r\nSECTION") << "save" << pdf;
     QTest::newRow("csv by name") << "p.CSV"
                                  << ""
                                  << "p.CSV" << QByteArray("Y (mm),X (mm)\r\n0.00,0.000\r\n")
-                                 << "save";
+                                 << "save" << pdf;
     QTest::newRow("stl by name, then its parameters")
         << "s.stl"
         << ""
         << "s.stl"
         << QByteArray("velmora sub-reflector, mm: D 370 d 70 a 7.01356415 b^2 906.793409 back 2.5")
-        << "save stl";
+        << "save stl" << pdf;
     QTest::newRow("no extension: the chosen type") << "design"
                                                    << ""
-                                                   << "design.pdf" << QByteArray("%PDF-") << "save";
+                                                   << "design.pdf" << QByteArray("%PDF-") << "save" << pdf;
     QTest::newRow("unknown extension: the chosen type")
         << "design.txt" << Utf8("DXF 断面 (*.dxf)") << "design.txt.dxf"
-        << QByteArray("  0\r\nSECTION") << "save";
+        << QByteArray("  0\r\nSECTION") << "save" << pdf;
+    const auto main = [](PartCommand c) { return static_cast<int>(c); };
+    QTest::newRow("the main reflector's csv asks its step first")
+        << "dish.csv"
+        << ""
+        << "dish.csv" << QByteArray("r (mm),z (mm)\r\n0,0\r\n25,") << "step save"
+        << main(PartCommand::SaveMainCsv);
+    QTest::newRow("the main reflector's stl asks its shell first")
+        << "dish.stl"
+        << ""
+        << "dish.stl" << QByteArray("velmora main reflector") << "shell save"
+        << main(PartCommand::SaveMainStl);
+    QTest::newRow("the main reflector's dxf, no extension")
+        << "dish"
+        << ""
+        << "dish.dxf" << QByteArray("  0\r\nSECTION") << "save" << main(PartCommand::SaveMainDxf);
+    QTest::newRow("a pdf name is no file of the main reflector: its chosen type")
+        << "dish.pdf" << Utf8("CSV 主反射鏡のプロファイル (*.csv)") << "dish.pdf.csv"
+        << QByteArray("r (mm),z (mm)") << "save step" << main(PartCommand::SaveMainDxf);
+    QTest::newRow("the assembly") << "whole.dxf"
+                                  << ""
+                                  << "whole.dxf" << QByteArray("  0\r\nSECTION") << "save"
+                                  << main(PartCommand::SaveAssemblyDxf);
   }
   void theNameChoosesTheType() {
     QFETCH(QString, name);
@@ -77,13 +102,18 @@ class PartSavingTest : public PartCommandsFixture {
     QFETCH(QString, written);
     QFETCH(QByteArray, begins);
     QFETCH(QString, dialogs);
+    QFETCH(int, command);
     QTemporaryDir dir;
     Started();
     Calculate();
     answer_ = dir.filePath(name);
     chosenFilter_ = filter;
-    Field(FieldId::Text1)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(Field(FieldId::Text1), Qt::Key_S, Qt::ControlModifier);
+    if (command == static_cast<int>(PartCommand::SavePdf)) {
+      Field(FieldId::Text1)->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(Field(FieldId::Text1), Qt::Key_S, Qt::ControlModifier);
+    } else {
+      Action(static_cast<PartCommand>(command))->trigger();
+    }
     QCOMPARE(asked_.join(QLatin1Char(' ')), dialogs);
     QCOMPARE(failures_, QStringList());
     QVERIFY2(Contents(dir.filePath(written)).startsWith(begins),
@@ -164,6 +194,45 @@ class PartSavingTest : public PartCommandsFixture {
       QFile::setPermissions(dir.filePath(folder), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                       QFileDevice::ExeOwner);
     }
+  }
+
+  void aCancelledDocumentHasNoBytesAndEveryPageIsCounted() {
+    Started();
+    Calculate();
+    const auto content = velmora::sheet::ReadSheetContent(form_->Core().Fields(), QDate::currentDate());
+    QVERIFY(content);
+    QList<int> seen;
+    int total = 0;
+    const auto pdf = velmora::sheet::DesignPdf(*content, [&](int done, int all) {
+      seen << done;
+      total = all;
+      return true;
+    });
+    QVERIFY(pdf);
+    QCOMPARE(static_cast<int>(pdf->count("/Type /Page\n")), total);
+    QCOMPARE(seen.size(), total);
+    QCOMPARE(seen.last(), total);
+    const auto stopped =
+        velmora::sheet::DesignPdf(*content, [](int done, int) { return done < 2; });
+    QVERIFY(!stopped);
+  }
+
+  // A design the calculation accepts but no file can hold: a message, never a crash.
+  void anAbsurdDishIsRefusedWithItsReason() {
+    QTemporaryDir dir;
+    Started();
+    Type(FieldId::Text1, QStringLiteral("1e12"));
+    Calculate();
+    answer_ = dir.filePath(QStringLiteral("dish.dxf"));
+    Action(PartCommand::SaveMainDxf)->trigger();
+    QCOMPARE(failures_.size(), 1);
+    QVERIFY2(failures_[0].contains(Utf8("点を超える")), qPrintable(failures_[0]));
+    QVERIFY(!QFile::exists(answer_));
+    // The sheet still prints: the dish's template is left out, the rest drawn.
+    answer_ = dir.filePath(QStringLiteral("sheet.pdf"));
+    Action(PartCommand::SavePdf)->trigger();
+    QCOMPARE(failures_.size(), 1);
+    QVERIFY(Contents(answer_).startsWith("%PDF-"));
   }
 
   void aJapaneseFolderWorks() {

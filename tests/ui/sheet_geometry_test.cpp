@@ -1,22 +1,30 @@
 // What the design sheet and templates are made of, without painting: the pieces a large template
-// is cut into, the scale of the cross-section, the reflectors' sampled sections, the edge rays'
-// geometry, the sheet's texts, and the file type a name asks for.
+// is cut into and their bound, the scale of the cross-section, the reflectors' sampled sections,
+// the antenna's placement and edge rays, the sheet's texts, and the file type a name asks for.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "antenna.h"
 #include "antenna_section.h"
 #include "calculator.h"
 #include "form_layout.h"
+#include "main_reflector.h"
 #include "page_tiling.h"
 #include "part_files.h"
-#include "reflector_curves.h"
 #include "sheet_content.h"
+#include "sub_reflector.h"
 #include "template_pages.h"
 
 using namespace velmora;
-using namespace velmora::ui;
+using namespace velmora::part;
+using namespace velmora::sheet;
+using velmora::ui::KindOfFilter;
+using velmora::ui::KindOfPath;
+using velmora::ui::PartFile;
+using velmora::ui::PartFiles;
+using velmora::ui::Filter;
 
 namespace {
 
@@ -38,6 +46,7 @@ TEST(TileSpans, OnePieceWhenItFitsElseOverlappingPiecesEndingAtTheExtent) {
     SCOPED_TRACE(testing::Message() << c.extent << " in " << c.window);
     const std::vector<TileSpan> spans = TileSpans(c.extent, c.window);
     ASSERT_EQ(static_cast<int>(spans.size()), c.pieces);
+    EXPECT_EQ(TileCount(c.extent, c.window), c.pieces);
     EXPECT_EQ(spans.front().start, 0.0);
     EXPECT_NEAR(spans.back().start + spans.back().length, c.extent, 1e-9);
     for (std::size_t k = 0; k < spans.size(); ++k) {
@@ -64,52 +73,63 @@ TEST(FittingScale, TheSmallestRoundScaleThatFits) {
 }
 
 TEST(ReflectorSections, NoChordStraysFromTheSurfaceBeyondTheTolerance) {
-  const auto worst = [](const std::vector<QPointF>& points, const auto& depth) {
+  const auto worst = [](const std::vector<ProfilePoint>& points, const auto& depth) {
     double deviation = 0.0;
     for (std::size_t k = 0; k + 1 < points.size(); ++k) {
-      const double r = (points[k].x() + points[k + 1].x()) / 2.0;
-      const double chord = (points[k].y() + points[k + 1].y()) / 2.0;
+      const double r = (points[k].radius + points[k + 1].radius) / 2.0;
+      const double chord = (points[k].depth + points[k + 1].depth) / 2.0;
       deviation = std::max(deviation, std::abs(chord - depth(r)));
     }
     return deviation;
   };
   for (const double focal : {30.0, 159.951, 2000.0}) {
-    const std::vector<QPointF> main = MainReflectorSection(focal, -600.0, 600.0);
-    EXPECT_EQ(main.front().x(), -600.0);
-    EXPECT_EQ(main.back().x(), 600.0);
+    const Design dish{.mainDiameter = 1200.0, .focalLength = focal};
+    const std::vector<ProfilePoint> main = MainWholeSection(dish);
+    EXPECT_EQ(main.front().radius, -600.0);
+    EXPECT_EQ(main.back().radius, 600.0);
     EXPECT_LE(worst(main, [focal](double r) { return r * r / (4.0 * focal); }), kDrawingTolerance)
         << focal;
   }
-  const Hyperbola h{.a = 7.01356415, .b2 = 906.793409};
-  const std::vector<QPointF> sub = SectionPoints(SampleProfile(h, -35.0, 35.0, kDrawingTolerance));
-  EXPECT_LE(worst(sub, [&h](double r) { return ProfileDepth(h, r); }), kDrawingTolerance);
+  const Design sub{.subDiameter = 70.0, .hyperbola = {.a = 7.01356415, .b2 = 906.793409}};
+  EXPECT_LE(worst(WholeSection(sub), [&sub](double r) { return ProfileDepth(sub.hyperbola, r); }),
+            kDrawingTolerance);
+  // A dish that would take more points than any file should hold is refused, not drawn.
+  const Design absurd{.mainDiameter = 1e12, .focalLength = 1e9};
+  EXPECT_THROW(MainHalfSection(absurd), TooManyPoints);
 }
 
-TEST(SectionOf, TheEdgeRayGoesFromTheFeedByBothRimsAndTheFociSitWhereTheFieldsSay) {
+TEST(Antenna, TheEdgeRayGoesFromTheFeedByBothRimsAndTheFociSitWhereTheFieldsSay) {
   const Calculator calculator = Calculated();
-  const std::optional<part::Design> design = part::ReadDesign(calculator.Fields());
+  const std::optional<Design> design = ReadDesign(calculator.Fields());
   ASSERT_TRUE(design);
-  const SectionGeometry g = SectionOf(*design);
-  EXPECT_NEAR(g.feed, design->mainVertexToFeed, 0.005);               // A, 98.11
-  EXPECT_NEAR(g.subVertex - g.feed, design->feedToSubVertex, 0.005);  // B, 37.93
-  EXPECT_NEAR(g.focus - g.subRim.x(), design->focusToRim, 0.01);      // QF
-  EXPECT_NEAR(g.subRim.x() - g.feed, design->feedToRim, 0.01);        // F'Q
-  EXPECT_NEAR(g.mainRim.x(), design->mainDepth, 0.001);
+  const Antenna g = AntennaOf(*design);
+  EXPECT_EQ(g.feed, 98.11);                                                // A as the field shows it
+  EXPECT_EQ(g.subVertex, 98.11 + 37.93);                                   // A + B
+  EXPECT_NEAR(g.focus - g.subRim.axial, design->focusToRim, 0.01);        // QF
+  EXPECT_NEAR(g.subRim.axial - g.feed, design->feedToRim, 0.01);          // F'Q
+  EXPECT_NEAR(g.mainRim.axial, design->mainDepth, 0.001);
+  EXPECT_EQ(g.mainRim.radial, 185.0);
+  EXPECT_EQ(g.subRim.radial, 35.0);
   // The rim P is seen from F where the main reflector's rim is: F, P and that rim on one line, but
   // for the calculation's own rounding (its degrees become radians by 3.14 / 180): 0.02 mm here.
-  const QPointF toSub = g.subRim - QPointF(g.focus, 0.0);
-  const QPointF toMain = g.mainRim - QPointF(g.focus, 0.0);
-  const double cross = toSub.x() * toMain.y() - toSub.y() * toMain.x();
-  EXPECT_LT(std::abs(cross) / std::hypot(toMain.x(), toMain.y()), 0.05);
+  const double subX = g.subRim.axial - g.focus;
+  const double mainX = g.mainRim.axial - g.focus;
+  const double cross = subX * g.mainRim.radial - g.subRim.radial * mainX;
+  EXPECT_LT(std::abs(cross) / std::hypot(mainX, g.mainRim.radial), 0.05);
 }
 
 TEST(TemplatePieces, TheDefaultDishTakesThreeA4PiecesTheSubReflectorOne) {
   const Calculator calculator = Calculated();
-  const part::Design design = *part::ReadDesign(calculator.Fields());
+  const Design design = *ReadDesign(calculator.Fields());
   const QSizeF a4(190.0, 277.0);
-  EXPECT_EQ(TemplatePieces(SubReflectorTemplate(design), a4).size(), 1U);
-  const std::vector<QRectF> main = TemplatePieces(MainReflectorTemplate(design), a4);
+  TemplateDrawing sub = TemplateOutline(design, Reflector::Sub);
+  AddSection(sub, design);
+  EXPECT_EQ(TemplatePieces(sub, a4).size(), 1U);
+  TemplateDrawing dish = TemplateOutline(design, Reflector::Main);
+  AddSection(dish, design);
+  const std::vector<QRectF> main = TemplatePieces(dish, a4);
   ASSERT_EQ(main.size(), 3U);
+  EXPECT_EQ(TemplatePageCount(dish, a4), 3.0);
   const QSizeF window = TemplateWindow(a4);
   for (const QRectF& piece : main) {
     EXPECT_LE(piece.width(), window.width() + 1e-9);
@@ -157,16 +177,26 @@ TEST(SheetContent, NothingAfterClear) {
   EXPECT_FALSE(ReadSheetContent(calculator.Fields(), QDate(2026, 12, 9)));
 }
 
-TEST(PartFiles, TheExtensionNamesTheTypeInAnyCase) {
+TEST(PartFiles, TheExtensionNamesTheTypeOfThePartInAnyCase) {
   struct Case {
     const char* path;
+    PartFile saving;  // the command's own kind: its part's files are the choice
     std::optional<PartFile> kind;
   };
-  for (const Case c : {Case{"a.pdf", PartFile::Pdf}, Case{"/x/y/B.DXF", PartFile::Dxf},
-                       Case{"p.Csv", PartFile::Csv}, Case{"s.stl", PartFile::Stl},
-                       Case{"design", std::nullopt}, Case{"design.txt", std::nullopt},
-                       Case{"pdf", std::nullopt}, Case{"設計図/副反射鏡.stl", PartFile::Stl}}) {
-    EXPECT_EQ(KindOfPath(QString::fromUtf8(c.path)), c.kind) << c.path;
+  for (const Case c : {Case{"a.pdf", PartFile::Pdf, PartFile::Pdf},
+                       Case{"/x/y/B.DXF", PartFile::Pdf, PartFile::Dxf},
+                       Case{"p.Csv", PartFile::Stl, PartFile::Csv},
+                       Case{"s.stl", PartFile::Dxf, PartFile::Stl},
+                       Case{"design", PartFile::Pdf, std::nullopt},
+                       Case{"design.txt", PartFile::Pdf, std::nullopt},
+                       Case{"pdf", PartFile::Pdf, std::nullopt},
+                       Case{"設計図/副反射鏡.stl", PartFile::Pdf, PartFile::Stl},
+                       Case{"dish.STL", PartFile::MainDxf, PartFile::MainStl},
+                       Case{"dish.csv", PartFile::MainStl, PartFile::MainCsv},
+                       Case{"dish.pdf", PartFile::MainDxf, std::nullopt},
+                       Case{"whole.dxf", PartFile::AssemblyDxf, PartFile::AssemblyDxf},
+                       Case{"whole.stl", PartFile::AssemblyDxf, std::nullopt}}) {
+    EXPECT_EQ(KindOfPath(QString::fromUtf8(c.path), c.saving), c.kind) << c.path;
   }
   for (const PartFile kind : PartFiles()) EXPECT_EQ(KindOfFilter(Filter(kind)), kind);
 }

@@ -5,12 +5,16 @@
 
 #include "calibration_ruler.h"
 #include "page_canvas.h"
+#include "main_reflector.h"
 #include "page_tiling.h"
-#include "reflector_curves.h"
 #include "sub_reflector.h"
 
-namespace velmora::ui {
+namespace velmora::sheet {
 namespace {
+
+using part::kTileOverlapMm;
+using part::TileSpan;
+using part::TileSpans;
 
 // The page: a header over the drawing, the rules in strips on the left and at the bottom.
 constexpr double kHeaderMm = 20.0;
@@ -60,7 +64,9 @@ void DrawSection(const PageCanvas& canvas, const TemplateDrawing& drawing, const
   curve.setJoinStyle(Qt::RoundJoin);
   painter.setPen(curve);
   QPolygonF line;
-  for (const QPointF& p : drawing.section) line << canvas.At(p.x(), PaperY(drawing, p.y()));
+  for (const ProfilePoint& p : drawing.section) {
+    line << canvas.At(p.radius, PaperY(drawing, p.depth));
+  }
   painter.drawPolyline(line);
 }
 
@@ -135,27 +141,39 @@ void DrawHeader(const PageCanvas& canvas, const TemplateDrawing& drawing, const 
 
 }  // namespace
 
-TemplateDrawing SubReflectorTemplate(const part::Design& design) {
-  const double rim = part::RimRadius(design);
-  return {.title = QString::fromUtf8("副反射鏡 断面型紙"),
-          .section = SectionPoints(part::WholeSection(design)),
+TemplateDrawing TemplateOutline(const part::Design& design, Reflector reflector) {
+  if (reflector == Reflector::Sub) {
+    const double rim = part::RimRadius(design);
+    return {.reflector = reflector,
+            .title = QString::fromUtf8("副反射鏡 断面型紙"),
+            .rimRadius = rim,
+            .rimDepth = ProfileDepth(design.hyperbola, rim),
+            .vertexUp = true,
+            .section = {}};
+  }
+  const double rim = part::MainRimRadius(design);
+  return {.reflector = reflector,
+          .title = QString::fromUtf8("主反射鏡 断面型紙"),
           .rimRadius = rim,
-          .rimDepth = ProfileDepth(design.hyperbola, rim),
-          .vertexUp = true};
+          .rimDepth = part::MainDepth(design, rim),
+          .vertexUp = false,
+          .section = {}};
 }
 
-TemplateDrawing MainReflectorTemplate(const part::Design& design) {
-  const double rim = design.mainDiameter / 2.0;
-  const double focal = design.focalLength;
-  return {.title = QString::fromUtf8("主反射鏡 断面型紙"),
-          .section = MainReflectorSection(focal, -rim, rim),
-          .rimRadius = rim,
-          .rimDepth = rim * rim / (4.0 * focal),
-          .vertexUp = false};
+void AddSection(TemplateDrawing& drawing, const part::Design& design) {
+  drawing.section = drawing.reflector == Reflector::Sub ? part::WholeSection(design)
+                                                        : part::MainWholeSection(design);
 }
 
 QSizeF TemplateWindow(const QSizeF& printableMm) {
   return {printableMm.width() - kRuleStripMm, printableMm.height() - kHeaderMm - kRuleStripMm};
+}
+
+double TemplatePageCount(const TemplateDrawing& drawing, const QSizeF& printableMm) {
+  const QRectF box = DrawingBox(drawing);
+  const QSizeF window = TemplateWindow(printableMm);
+  return part::TileCount(box.height(), window.height()) *
+         part::TileCount(box.width(), window.width());
 }
 
 std::vector<QRectF> TemplatePieces(const TemplateDrawing& drawing, const QSizeF& printableMm) {
@@ -188,4 +206,4 @@ void PaintTemplatePiece(const PageCanvas& canvas, const TemplateDrawing& drawing
   PaintCalibrationRuler(canvas, {5.0, kHeaderMm + 5.0}, Qt::Vertical);
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::sheet

@@ -7,8 +7,13 @@
 #include "form_layout.h"
 #include "qt_text.h"
 
-namespace velmora::ui {
+namespace velmora::sheet {
 namespace {
+
+using ui::ElementEntry;
+using ui::Elements;
+using ui::FindElement;
+using ui::ToQString;
 
 // A field of the sheet: the window names it; a marker caption ("A:") stands before the name, and
 // a unit follows where the window's caption leaves it out.
@@ -87,7 +92,7 @@ std::optional<SheetContent> ReadSheetContent(const FieldSet& fields, const QDate
     return std::nullopt;
   }
   return SheetContent{
-      .title = ToQString(kWindowTitle),
+      .title = ToQString(ui::kWindowTitle),
       .date = date.toString(Qt::ISODate),
       .designName = QString::fromStdString(part::DesignFileStem(fields)),
       .inputs = Lines(fields, kInputs),
@@ -98,4 +103,4 @@ std::optional<SheetContent> ReadSheetContent(const FieldSet& fields, const QDate
   };
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::sheet

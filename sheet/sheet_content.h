@@ -12,7 +12,7 @@
 #include "design.h"
 #include "field_set.h"
 
-namespace velmora::ui {
+namespace velmora::sheet {
 
 struct SheetLine {
   QString caption;  // as the window shows it
@@ -35,4 +35,4 @@ struct SheetContent {
 // stopped at a failing step) or its derived figures are no numbers.
 std::optional<SheetContent> ReadSheetContent(const FieldSet& fields, const QDate& date);
 
-}  // namespace velmora::ui
+}  // namespace velmora::sheet

@@ -13,7 +13,7 @@
 
 class QPagedPaintDevice;
 
-namespace velmora::ui {
+namespace velmora::sheet {
 
 inline constexpr double kMillimetresPerInch = 25.4;
 
@@ -45,4 +45,4 @@ class PageCanvas {
 // The window's face for a sheet's text.
 QFont SheetFont(double points, bool bold, bool fixed);
 
-}  // namespace velmora::ui
+}  // namespace velmora::sheet

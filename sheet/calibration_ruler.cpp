@@ -2,7 +2,7 @@
 
 #include "page_canvas.h"
 
-namespace velmora::ui {
+namespace velmora::sheet {
 namespace {
 
 // Tick lengths: every millimetre, every five, every ten.
@@ -41,4 +41,4 @@ void PaintCalibrationRuler(const PageCanvas& canvas, const QPointF& startMm,
               QStringLiteral("100 mm"), 7.0);
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::sheet

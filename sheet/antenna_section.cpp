@@ -6,23 +6,16 @@
 #include <cmath>
 #include <vector>
 
+#include "antenna.h"
 #include "page_canvas.h"
 #include "profile_function.h"
-#include "reflector_curves.h"
-#include "sub_reflector.h"
 
-namespace velmora::ui {
+namespace velmora::sheet {
 namespace {
 
 // Room on paper around the drawing for its captions, and under it for the scale bar.
 constexpr double kCaptionRoom = 12.0;
 constexpr double kScaleBarRoom = 14.0;
-
-// (radius, depth) to (along the axis, outwards).
-std::vector<QPointF> Transposed(std::vector<QPointF> points) {
-  for (QPointF& p : points) p = {p.y(), p.x()};
-  return points;
-}
 
 // 1, 2 or 5 times a power of ten, the nearest at or above `value`.
 double RoundLength(double value) {
@@ -33,33 +26,45 @@ double RoundLength(double value) {
   return 10.0 * decade;
 }
 
+// A millionth of the dish's radius, and never finer than the part files' micrometre: on a page
+// that shows the whole antenna this is far below a pen's width, and a dish of any size draws in a
+// few thousand points.
+double SketchTolerance(const part::Design& design) {
+  return std::max(kDrawingTolerance, std::abs(design.mainDiameter) * 0.5e-6);
+}
+
 struct Frame {
   QPointF originMm;    // where the main reflector's vertex lies on the page
   double scale = 1.0;  // n of 1 : n
-  [[nodiscard]] QPointF At(double x, double y) const {
-    return {originMm.x() + x / scale, originMm.y() - y / scale};
+  [[nodiscard]] QPointF At(const part::AxialPoint& p) const {
+    return {originMm.x() + p.axial / scale, originMm.y() - p.radial / scale};
   }
 };
 
-void DrawCurve(const PageCanvas& canvas, const Frame& frame, const std::vector<QPointF>& half,
-               double shiftX) {
+part::AxialPoint Mirror(part::AxialPoint p, double side) {
+  return {p.axial, side * p.radial};
+}
+
+// One reflector's section, both halves, through `place` (its vertex's position on the axis).
+template <class Place>
+void DrawCurve(const PageCanvas& canvas, const Frame& frame,
+               const std::vector<ProfilePoint>& half, const Place& place) {
   for (const double side : {1.0, -1.0}) {
     QPolygonF line;
-    for (const QPointF& p : half) line << canvas.At(frame.At(shiftX + p.x(), side * p.y()));
+    for (const ProfilePoint& p : half) line << canvas.At(frame.At(Mirror(place(p), side)));
     canvas.Painter().drawPolyline(line);
   }
 }
 
-void DrawRays(const PageCanvas& canvas, const Frame& frame, const SectionGeometry& g, double endX) {
+void DrawRays(const PageCanvas& canvas, const Frame& frame, const part::Antenna& antenna,
+              double endX) {
   canvas.Painter().setPen(canvas.Pen(0.15, Qt::DashLine));
+  std::vector<part::AxialPoint> ray = antenna.EdgeRay();
+  ray.push_back({endX, antenna.mainRim.radial});
   for (const double side : {1.0, -1.0}) {
-    const std::array<QPointF, 4> ray = {{{g.feed, 0.0},
-                                         {g.subRim.x(), side * g.subRim.y()},
-                                         {g.mainRim.x(), side * g.mainRim.y()},
-                                         {endX, side * g.mainRim.y()}}};
     for (std::size_t k = 0; k + 1 < ray.size(); ++k) {
-      canvas.Painter().drawLine(canvas.At(frame.At(ray[k].x(), ray[k].y())),
-                                canvas.At(frame.At(ray[k + 1].x(), ray[k + 1].y())));
+      canvas.Painter().drawLine(canvas.At(frame.At(Mirror(ray[k], side))),
+                                canvas.At(frame.At(Mirror(ray[k + 1], side))));
     }
   }
 }
@@ -99,25 +104,6 @@ void DrawScaleBar(const PageCanvas& canvas, const QPointF& at, double scale) {
 
 }  // namespace
 
-SectionGeometry SectionOf(const part::Design& design) {
-  const Hyperbola& h = design.hyperbola;
-  const double focus = design.focalLength;
-  const double feed = focus - 2.0 * design.halfFocalSpan;
-  const double subVertex = feed + std::abs(h.a) + design.halfFocalSpan;
-  const double subRadius = part::RimRadius(design);
-  const double mainRadius = design.mainDiameter / 2.0;
-  SectionGeometry g{
-      .focus = focus,
-      .feed = feed,
-      .subVertex = subVertex,
-      .subRim = {subVertex + ProfileDepth(h, subRadius), subRadius},
-      .mainRim = {mainRadius * mainRadius / (4.0 * focus), mainRadius},
-      .mainReflector = Transposed(MainReflectorSection(focus, 0.0, mainRadius)),
-      .subReflector = Transposed(SectionPoints(part::HalfSection(design))),
-  };
-  return g;
-}
-
 double FittingScale(const QSizeF& extent, const QSizeF& room) {
   const double needed = std::max(extent.width() / room.width(), extent.height() / room.height());
   const double decade = std::pow(10.0, std::floor(std::log10(needed)));
@@ -129,10 +115,13 @@ double FittingScale(const QSizeF& extent, const QSizeF& room) {
 
 void PaintAntennaSection(const PageCanvas& canvas, const QRectF& boxMm,
                          const part::Design& design) {
-  const SectionGeometry g = SectionOf(design);
-  const double left = std::min(0.0, g.feed);
-  const double right = std::max({g.focus, g.subRim.x(), g.mainRim.x()}) + 0.1 * g.mainRim.y();
-  const QSizeF extent(right - left, 2.0 * g.mainRim.y());
+  const part::Antenna antenna = part::AntennaOf(design, SketchTolerance(design));
+  const part::AxialPoint& mainRim = antenna.mainRim;
+  const part::AxialPoint& subRim = antenna.subRim;
+  const double left = std::min(0.0, antenna.feed);
+  const double right =
+      std::max({antenna.focus, subRim.axial, mainRim.axial}) + 0.1 * mainRim.radial;
+  const QSizeF extent(right - left, 2.0 * mainRim.radial);
   const QSizeF room(boxMm.width() - 2.0 * kCaptionRoom,
                     boxMm.height() - 2.0 * kCaptionRoom - kScaleBarRoom);
   const double scale = FittingScale(extent, room);
@@ -143,22 +132,22 @@ void PaintAntennaSection(const PageCanvas& canvas, const QRectF& boxMm,
 
   QPainter& painter = canvas.Painter();
   painter.setPen(canvas.Pen(0.15, Qt::DashDotLine));
-  painter.drawLine(canvas.At(frame.At(left, 0.0)), canvas.At(frame.At(right, 0.0)));
+  painter.drawLine(canvas.At(frame.At({left, 0.0})), canvas.At(frame.At({right, 0.0})));
   painter.setPen(canvas.Pen(0.4));
-  DrawCurve(canvas, frame, g.mainReflector, 0.0);
-  DrawCurve(canvas, frame, g.subReflector, g.subVertex);
-  DrawRays(canvas, frame, g, right);
-  Mark(canvas, frame.At(g.focus, 0.0), QStringLiteral("F"));
-  Mark(canvas, frame.At(g.feed, 0.0), QStringLiteral("F'"));
-  DrawFeedHorn(canvas, frame.At(g.feed, 0.0));
+  DrawCurve(canvas, frame, antenna.mainHalf, [&](const ProfilePoint& p) { return antenna.OnMain(p); });
+  DrawCurve(canvas, frame, antenna.subHalf, [&](const ProfilePoint& p) { return antenna.OnSub(p); });
+  DrawRays(canvas, frame, antenna, right);
+  Mark(canvas, frame.At({antenna.focus, 0.0}), QStringLiteral("F"));
+  Mark(canvas, frame.At({antenna.feed, 0.0}), QStringLiteral("F'"));
+  DrawFeedHorn(canvas, frame.At({antenna.feed, 0.0}));
 
-  const QPointF mainRim = frame.At(g.mainRim.x(), g.mainRim.y());
-  canvas.Text({mainRim.x() - 30.0, mainRim.y() - 6.0, 28.0, 5.0}, Qt::AlignRight | Qt::AlignVCenter,
-              QString::fromUtf8("主反射鏡"), 9.0);
-  const QPointF subRim = frame.At(g.subRim.x(), g.subRim.y());
-  canvas.Text({subRim.x() + 1.5, subRim.y() - 6.0, 28.0, 5.0}, Qt::AlignLeft | Qt::AlignVCenter,
-              QString::fromUtf8("副反射鏡"), 9.0);
+  const QPointF mainRimOnPage = frame.At(mainRim);
+  canvas.Text({mainRimOnPage.x() - 30.0, mainRimOnPage.y() - 6.0, 28.0, 5.0},
+              Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8("主反射鏡"), 9.0);
+  const QPointF subRimOnPage = frame.At(subRim);
+  canvas.Text({subRimOnPage.x() + 1.5, subRimOnPage.y() - 6.0, 28.0, 5.0},
+              Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8("副反射鏡"), 9.0);
   DrawScaleBar(canvas, {boxMm.left() + kCaptionRoom, boxMm.bottom() - kScaleBarRoom / 2.0}, scale);
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::sheet

@@ -6,7 +6,7 @@
 #include <QPointF>
 #include <Qt>
 
-namespace velmora::ui {
+namespace velmora::sheet {
 
 class PageCanvas;
 
@@ -18,4 +18,4 @@ inline constexpr double kRulerLengthMm = 100.0;
 void PaintCalibrationRuler(const PageCanvas& canvas, const QPointF& startMm,
                            Qt::Orientation orientation);
 
-}  // namespace velmora::ui
+}  // namespace velmora::sheet

@@ -5,7 +5,7 @@
 #include "fonts.h"
 #include "form_layout.h"
 
-namespace velmora::ui {
+namespace velmora::sheet {
 
 PageCanvas::PageCanvas(QPainter& painter, const QPagedPaintDevice& device)
     : painter_(painter),
@@ -32,10 +32,10 @@ void PageCanvas::Text(const QRectF& boxMm, Qt::Alignment alignment, const QStrin
 }
 
 QFont SheetFont(double points, bool bold, bool fixed) {
-  QFont font = MakeFont(fixed ? FontId::Font1 : FontId::Font2);
+  QFont font = ui::MakeFont(fixed ? ui::FontId::Font1 : ui::FontId::Font2);
   font.setPointSizeF(points);
   font.setWeight(bold ? QFont::Bold : QFont::Normal);
   return font;
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::sheet
