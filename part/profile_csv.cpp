@@ -2,13 +2,13 @@
 
 #include <cstddef>
 
+#include "csv_rows.h"
 #include "number_text.h"
 
 namespace velmora::part {
 
 namespace {
 
-constexpr std::string_view kCsvLineEnd = "\r\n";
 constexpr std::string_view kBlanks = " \t";
 
 std::string_view Trimmed(std::string_view text) {
@@ -18,41 +18,19 @@ std::string_view Trimmed(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-// A cell as RFC 4180 writes it: quoted, with inner quotes doubled, when it holds a comma, a quote
-// or a line break. A table from the calculator never does, but the field can be edited by hand.
-void AppendCell(std::string& out, std::string_view cell) {
-  if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out += cell;
-    return;
-  }
-  out += '"';
-  for (const char c : cell) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
-}
-
-void AppendRow(std::string& out, std::string_view radius, std::string_view depth) {
-  AppendCell(out, radius);
-  out += ',';
-  AppendCell(out, depth);
-  out += kCsvLineEnd;
-}
-
 // One table row: the radius cell, the separating space, and the depth cell after it.
 void AppendTableRow(std::string& out, std::string_view line) {
   const std::string_view radius = line.substr(0, kCellWidth);
   const std::string_view depth =
       line.size() > kCellWidth ? line.substr(kCellWidth + 1) : std::string_view{};
-  AppendRow(out, Trimmed(radius), Trimmed(depth));
+  AppendCsvRow(out, Trimmed(radius), Trimmed(depth));
 }
 
 }  // namespace
 
 std::string ProfileCsv(std::string_view table) {
   std::string csv;
-  AppendRow(csv, kCsvRadiusHeader, kCsvDepthHeader);
+  AppendCsvRow(csv, kCsvRadiusHeader, kCsvDepthHeader);
   while (!table.empty()) {
     const std::size_t end = table.find('\n');
     std::string_view line = table.substr(0, end);
