@@ -6,8 +6,11 @@
 #include <optional>
 #include <string>
 
+#include "assembly_dxf.h"
 #include "calculator.h"
 #include "design.h"
+#include "main_profile_csv.h"
+#include "main_reflector_stl.h"
 #include "profile_csv.h"
 #include "section_dxf.h"
 #include "sub_reflector_stl.h"
@@ -59,5 +62,49 @@ void BM_SubReflectorStl(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SubReflectorStl)->Arg(360)->Arg(3600)->Unit(benchmark::kMillisecond);
+
+void BM_MainSectionDxf(benchmark::State& state) {
+  const auto design = StartUpDesign(state);
+  if (!design) return;
+  for (auto _ : state) {
+    std::string dxf = velmora::part::MainSectionDxf(*design);
+    benchmark::DoNotOptimize(dxf.data());
+  }
+}
+BENCHMARK(BM_MainSectionDxf)->Unit(benchmark::kMillisecond);
+
+// The profile at the default 5 mm, and at 0.01 mm as for a CNC table.
+void BM_MainProfileCsv(benchmark::State& state) {
+  const auto design = StartUpDesign(state);
+  if (!design) return;
+  const double step = static_cast<double>(state.range(0)) / 100.0;
+  for (auto _ : state) {
+    std::string csv = velmora::part::MainProfileCsv(*design, step);
+    benchmark::DoNotOptimize(csv.data());
+  }
+}
+BENCHMARK(BM_MainProfileCsv)->Arg(500)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_MainReflectorStl(benchmark::State& state) {
+  const auto design = StartUpDesign(state);
+  if (!design) return;
+  velmora::part::SolidOptions options = velmora::part::kMainSolidOptions;
+  options.facetsPerTurn = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    std::string stl = velmora::part::MainReflectorStl(*design, options);
+    benchmark::DoNotOptimize(stl.data());
+  }
+}
+BENCHMARK(BM_MainReflectorStl)->Arg(360)->Unit(benchmark::kMillisecond);
+
+void BM_AssemblyDxf(benchmark::State& state) {
+  const auto design = StartUpDesign(state);
+  if (!design) return;
+  for (auto _ : state) {
+    std::string dxf = velmora::part::AssemblyDxf(*design);
+    benchmark::DoNotOptimize(dxf.data());
+  }
+}
+BENCHMARK(BM_AssemblyDxf)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -14,13 +14,24 @@ namespace {
 // Radii this close to the rim are the rim: a step that divides it evenly, but for rounding.
 constexpr double kRimNearness = 1e-9;
 
-void AppendPoint(std::string& csv, const Design& design, double radius) {
-  std::string r;
-  std::string z;
-  AppendDecimal(r, radius);
-  AppendDecimal(z, MainDepth(design, radius));
-  AppendCsvRow(csv, r, z);
-}
+// One row; the cells' buffers are the caller's, so a million rows allocate none.
+class RowWriter {
+ public:
+  explicit RowWriter(const Design& design) : design_(design) {}
+
+  void Append(std::string& csv, double radius) {
+    r_.clear();
+    z_.clear();
+    AppendDecimal(r_, radius);
+    AppendDecimal(z_, MainDepth(design_, radius));
+    AppendCsvRow(csv, r_, z_);
+  }
+
+ private:
+  const Design& design_;
+  std::string r_;
+  std::string z_;
+};
 
 }  // namespace
 
@@ -37,10 +48,9 @@ std::string MainProfileCsv(const Design& design, double stepMm) {
   const auto below = static_cast<std::size_t>(steps);
   std::string csv;
   AppendCsvRow(csv, kMainCsvRadiusHeader, kMainCsvDepthHeader);
-  for (std::size_t i = 0; i < below; ++i) {
-    AppendPoint(csv, design, static_cast<double>(i) * stepMm);
-  }
-  AppendPoint(csv, design, rim);
+  RowWriter row(design);
+  for (std::size_t i = 0; i < below; ++i) row.Append(csv, static_cast<double>(i) * stepMm);
+  row.Append(csv, rim);
   return csv;
 }
 

@@ -1,14 +1,17 @@
-"""The profile CSV read back by Python's csv module: a header row, then one row per table row with
-the table's radius and depth cells as the window shows them, CR LF line ends and no byte-order
-mark."""
+"""The profile CSVs read back by Python's csv module, CR LF line ends and no byte-order mark: the
+sub-reflector's, a header row, then one row per table row with the table's radius and depth cells
+as the window shows them; the main reflector's, a header row, then a row at each step from radius
+0 on the paraboloid, the last at the rim."""
 
 import csv
 import io
+import math
 import sys
 
 from part_files import Design
 
 HEADER = ["Y (mm)", "X (mm)"]
+MAIN_HEADER = ["r (mm)", "z (mm)"]
 
 
 def table_cells(table):
@@ -19,15 +22,34 @@ def table_cells(table):
     return [[row[0:7].strip(), row[8:15].strip()] for row in rows[:-1]]
 
 
+def read_rows(path, problems):
+    raw = path.read_bytes()
+    if raw.startswith(b"\xef\xbb\xbf"):
+        problems.append(f"{path.name}: a byte-order mark")
+    if raw.count(b"\n") != raw.count(b"\r\n") or not raw.endswith(b"\r\n"):
+        problems.append(f"{path.name}: a line that does not end in CR LF")
+    return list(csv.reader(io.StringIO(raw.decode("utf-8"), newline="")))
+
+
+def check_main(design, problems):
+    rows = read_rows(design.path("main.csv"), problems)
+    main, step = design.main, design.main_step
+    radii = [i * step for i in range(math.ceil(main.rim / step - 1e-6))] + [main.rim]
+    if not rows or rows[0] != MAIN_HEADER:
+        problems.append(f"main.csv: header {rows[:1]}")
+    points = [(float(r), float(z)) for r, z in rows[1:]]
+    if [r for r, _ in points] != radii:
+        problems.append(f"main.csv: radii {[r for r, _ in points][:3]}... for {radii[:3]}...")
+    wrong = [(r, z) for r, z in points if abs(z - main.depth(r)) > 1e-9 * max(1, z)]
+    if wrong:
+        problems.append(f"main.csv: off the paraboloid at {wrong[:1]}")
+
+
 def main(directory):
     design = Design(directory)
-    raw = design.path("profile.csv").read_bytes()
     problems = []
-    if raw.startswith(b"\xef\xbb\xbf"):
-        problems.append("a byte-order mark")
-    if raw.count(b"\n") != raw.count(b"\r\n") or not raw.endswith(b"\r\n"):
-        problems.append("a line that does not end in CR LF")
-    rows = list(csv.reader(io.StringIO(raw.decode("utf-8"), newline="")))
+    check_main(design, problems)
+    rows = read_rows(design.path("profile.csv"), problems)
     expected = table_cells(design.path("table.txt").read_bytes().decode("ascii"))
     if not rows or rows[0] != HEADER:
         problems.append(f"header {rows[:1]}")

@@ -1,5 +1,6 @@
-"""The section drawing read back by ezdxf: no audit error, millimetres, one curve on each section
-layer, every vertex within a micrometre of the surface, and the curve between vertices too."""
+"""The section drawings of both reflectors read back by ezdxf: no audit error, millimetres, one
+curve on each section layer, every vertex within a micrometre of the surface, the curve between
+vertices too, and a header extent that holds the drawing."""
 
 import sys
 
@@ -46,9 +47,9 @@ def check_curve(design, name, points, first_radius):
     return problems
 
 
-def main(directory):
-    design = Design(directory)
-    doc = ezdxf.readfile(design.path("design.dxf"))
+def read_checked(path):
+    """The drawing, and what ezdxf's audit, units and measurement say against it."""
+    doc = ezdxf.readfile(path)
     auditor = doc.audit()
     problems = [f"audit: {error.message}" for error in auditor.errors]
     problems += [f"audit had to fix: {fix.message}" for fix in auditor.fixes]
@@ -56,17 +57,39 @@ def main(directory):
         problems.append(f"units: $INSUNITS {doc.header.get('$INSUNITS')}, not millimetres")
     if doc.header.get("$MEASUREMENT") != 1:
         problems.append("$MEASUREMENT is not metric")
+    return doc, problems
+
+
+def check_extent(doc, points):
+    """The header's $EXTMIN and $EXTMAX hold every point drawn."""
+    (x0, y0, _), (x1, y1, _) = doc.header.get("$EXTMIN"), doc.header.get("$EXTMAX")
+    outside = [p for p in points if not (x0 <= p[0] <= x1 and y0 <= p[1] <= y1)]
+    return [f"extent ({x0}, {y0}) to ({x1}, {y1}) leaves out {outside[:1]}"] if outside else []
+
+
+def check_section(path, surface):
+    doc, problems = read_checked(path)
     msp = doc.modelspace()
-    for layer, first in (("HALF_SECTION", 0.0), ("WHOLE_SECTION", -design.rim)):
+    drawn = []
+    for layer, first in (("HALF_SECTION", 0.0), ("WHOLE_SECTION", -surface.rim)):
         curves = msp.query(f'POLYLINE[layer=="{layer}"]')
         if len(curves) != 1:
             problems.append(f"{layer}: {len(curves)} polylines")
             continue
         points = [(v.dxf.location.x, v.dxf.location.y) for v in curves[0].vertices]
-        problems += check_curve(design, layer, points, first)
+        problems += check_curve(surface, layer, points, first)
+        drawn += points
     axes = msp.query('LINE[layer=="AXIS"]')
     if len(axes) != 1 or axes[0].dxf.start.x != 0 or axes[0].dxf.end.x != 0:
         problems.append("AXIS: not one line on the axis")
+    problems += check_extent(doc, drawn)
+    return [f"{path.name}: {problem}" for problem in problems]
+
+
+def main(directory):
+    design = Design(directory)
+    problems = check_section(design.path("design.dxf"), design)
+    problems += check_section(design.path("main.dxf"), design.main)
     for problem in problems:
         print(problem)
     return 1 if problems else 0

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <stdexcept>
 #include <string>
 
 #include "calculator.h"
+#include "main_profile_csv.h"
 
 namespace velmora::part {
 namespace {
@@ -46,6 +49,24 @@ TEST(profile_csv, the_default_table_row_for_row) {
   EXPECT_EQ(lines, 37U);  // the header and 36 rows
   EXPECT_NE(csv.find("\r\n17.00,1.040\r\n"), std::string::npos);
   EXPECT_TRUE(csv.ends_with("\r\n35.00,3.740\r\n"));
+}
+
+TEST(main_profile_csv, refused_steps) {
+  Design design;
+  design.mainDiameter = 370.0;
+  design.focalLength = 159.951;
+  const double refused[] = {
+      0.0,
+      -5.0,
+      std::numeric_limits<double>::quiet_NaN(),
+      std::numeric_limits<double>::infinity(),
+      185.0 / 1'000'000,  // a million steps to the rim, and the rim: one row too many
+      std::numeric_limits<double>::denorm_min(),
+  };
+  for (const double step : refused) {
+    EXPECT_THROW(MainProfileCsv(design, step), std::invalid_argument) << step;
+  }
+  EXPECT_NO_THROW(MainProfileCsv(design, 185.0 / 999'999)) << "a million rows";
 }
 
 }  // namespace

@@ -12,7 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include "assembly_dxf.h"
 #include "calc_error.h"
+#include "calculator.h"
+#include "main_reflector_stl.h"
 #include "sub_reflector.h"
 
 namespace velmora::part {
@@ -103,6 +106,30 @@ TEST(section_dxf, refuses_a_design_without_a_profile) {
   Design flat = DefaultDesign();
   flat.hyperbola.b2 = 0.0;
   EXPECT_THROW(SectionDxf(flat), CalcError);
+  Design noDish = DefaultDesign();
+  noDish.focalLength = 159.951;
+  EXPECT_THROW(MainSectionDxf(noDish), CalcError);  // D of 0
+  noDish.mainDiameter = 370.0;
+  noDish.focalLength = 0.0;
+  EXPECT_THROW(MainSectionDxf(noDish), CalcError);
+  EXPECT_THROW(AssemblyDxf(noDish), CalcError);
+}
+
+// A million-metre dish of F/D 0.01, which the calculation completes: its parabola would need some
+// 1.25 million steps at a micrometre, beyond the sampling rule's cap, for every file made from it.
+TEST(section_dxf, an_absurd_dish_is_beyond_the_sampling_cap) {
+  Calculator calc;
+  calc.Form_Load();
+  calc.Fields().StoreUserText(FieldId::Text1, "1000000000");
+  calc.Fields().StoreUserText(FieldId::Text2, "0.01");
+  calc.Command1_Click();
+  ASSERT_TRUE(calc.LastPressCompleted());
+  const auto design = ReadDesign(calc.Fields());
+  ASSERT_TRUE(design.has_value());
+  EXPECT_NO_THROW(SectionDxf(*design));  // the sub-reflector stays drawable
+  EXPECT_THROW(MainSectionDxf(*design), TooManyPoints);
+  EXPECT_THROW(AssemblyDxf(*design), TooManyPoints);
+  EXPECT_THROW(MainReflectorStl(*design), TooManyPoints);
 }
 
 }  // namespace

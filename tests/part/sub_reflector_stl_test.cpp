@@ -17,6 +17,7 @@
 
 #include "binary_stl.h"
 #include "calc_error.h"
+#include "main_reflector_stl.h"
 #include "revolved_solid.h"
 #include "sub_reflector.h"
 
@@ -26,6 +27,7 @@ namespace {
 Design DefaultDesign(double subDiameter = 70.0) {
   Design design;
   design.mainDiameter = 370.0;
+  design.focalLength = 159.951;
   design.subDiameter = subDiameter;
   design.hyperbola = {.a = 7.01356415, .b2 = 906.793409};
   return design;
@@ -118,6 +120,8 @@ TEST(sub_reflector_stl, refusals) {
   for (const SolidOptions& options : refused) {
     EXPECT_THROW(SubReflectorStl(DefaultDesign(), options), std::invalid_argument)
         << options.thickness << " mm, " << options.facetsPerTurn << " facets";
+    EXPECT_THROW(MainReflectorStl(DefaultDesign(), options), std::invalid_argument)
+        << "main reflector: " << options.thickness << " mm, " << options.facetsPerTurn << " facets";
   }
   for (const int facets : {kMinFacetsPerTurn, kMaxFacetsPerTurn}) {
     EXPECT_NO_THROW(SubReflectorStl(DefaultDesign(20.0), {.facetsPerTurn = facets})) << facets;
@@ -125,6 +129,13 @@ TEST(sub_reflector_stl, refusals) {
   // About ten thousand rings of 3600 facets: far beyond any file worth writing.
   EXPECT_THROW(SubReflectorStl(DefaultDesign(20000.0), {.facetsPerTurn = 3600}),
                std::invalid_argument);
+  // A 20 m dish in 1,700 rings of 3600 facets, twelve million triangles.
+  Design dish = DefaultDesign();
+  dish.mainDiameter = 20000.0;
+  dish.focalLength = 8646.0;
+  EXPECT_THROW(MainReflectorStl(dish, {.thickness = 2.0, .facetsPerTurn = 3600}),
+               std::invalid_argument);
+  EXPECT_NO_THROW(MainReflectorStl(dish, {.thickness = 2.0, .facetsPerTurn = 64}));
   EXPECT_THROW(SubReflectorStl(DefaultDesign(0.0)), CalcError);
   Design flat = DefaultDesign();
   flat.hyperbola.b2 = 0.0;
