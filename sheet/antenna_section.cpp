@@ -47,8 +47,8 @@ part::AxialPoint Mirror(part::AxialPoint p, double side) {
 
 // One reflector's section, both halves, through `place` (its vertex's position on the axis).
 template <class Place>
-void DrawCurve(const PageCanvas& canvas, const Frame& frame,
-               const std::vector<ProfilePoint>& half, const Place& place) {
+void DrawCurve(const PageCanvas& canvas, const Frame& frame, const std::vector<ProfilePoint>& half,
+               const Place& place) {
   for (const double side : {1.0, -1.0}) {
     QPolygonF line;
     for (const ProfilePoint& p : half) line << canvas.At(frame.At(Mirror(place(p), side)));
@@ -134,8 +134,10 @@ void PaintAntennaSection(const PageCanvas& canvas, const QRectF& boxMm,
   painter.setPen(canvas.Pen(0.15, Qt::DashDotLine));
   painter.drawLine(canvas.At(frame.At({left, 0.0})), canvas.At(frame.At({right, 0.0})));
   painter.setPen(canvas.Pen(0.4));
-  DrawCurve(canvas, frame, antenna.mainHalf, [&](const ProfilePoint& p) { return antenna.OnMain(p); });
-  DrawCurve(canvas, frame, antenna.subHalf, [&](const ProfilePoint& p) { return antenna.OnSub(p); });
+  DrawCurve(canvas, frame, antenna.mainHalf,
+            [&](const ProfilePoint& p) { return antenna.OnMain(p); });
+  DrawCurve(canvas, frame, antenna.subHalf,
+            [&](const ProfilePoint& p) { return antenna.OnSub(p); });
   DrawRays(canvas, frame, antenna, right);
   Mark(canvas, frame.At({antenna.focus, 0.0}), QStringLiteral("F"));
   Mark(canvas, frame.At({antenna.feed, 0.0}), QStringLiteral("F'"));

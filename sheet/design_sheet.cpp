@@ -3,10 +3,11 @@
 #include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <array>
 
 #include "antenna_section.h"
-#include "page_tiling.h"
 #include "page_canvas.h"
+#include "page_tiling.h"
 #include "template_pages.h"
 
 namespace velmora::sheet {
@@ -79,13 +80,17 @@ void PaintSheetPage(const PageCanvas& canvas, const SheetContent& content,
   PaintNotes(canvas, notes);
 }
 
-QString LeftOut(const TemplateDrawing& drawing, double pages) {
-  const bool sub = drawing.reflector == Reflector::Sub;
-  return QString::fromUtf8("%1の実寸型紙はこの用紙で %2 ページになるため省きました (上限 %3 "
-                           "ページ)。%1の断面 DXF かプロファイル CSV を使ってください。")
-      .arg(QString::fromUtf8(sub ? "副反射鏡" : "主反射鏡"))
-      .arg(pages, 0, 'f', 0)
-      .arg(part::kMaxTemplatePages);
+// Two lines: why the template is left out, and what to use instead.
+std::array<QString, 2> LeftOut(const TemplateDrawing& drawing, double pages) {
+  const QString part =
+      QString::fromUtf8(drawing.reflector == Reflector::Sub ? "副反射鏡" : "主反射鏡");
+  return {QString::fromUtf8("%1の実寸型紙はこの用紙で %2 ページになるため省きました (上限 %3 "
+                            "ページ)。")
+              .arg(part)
+              .arg(pages, 0, 'f', 0)
+              .arg(part::kMaxTemplatePages),
+          QString::fromUtf8("型紙の代わりに%1の断面 DXF かプロファイル CSV を使ってください。")
+              .arg(part)};
 }
 
 // What the document holds: the templates that fit the bound, each with its pieces, and a note for
@@ -103,7 +108,7 @@ DocumentPlan PlanDocument(const part::Design& design, const QSizeF& printable) {
     TemplateDrawing drawing = TemplateOutline(design, reflector);
     const double pages = TemplatePageCount(drawing, printable);
     if (pages > static_cast<double>(part::kMaxTemplatePages)) {
-      plan.notes.push_back(LeftOut(drawing, pages));
+      for (QString& line : LeftOut(drawing, pages)) plan.notes.push_back(std::move(line));
       continue;
     }
     AddSection(drawing, design);

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "calibration_ruler.h"
-#include "page_canvas.h"
 #include "main_reflector.h"
+#include "page_canvas.h"
 #include "page_tiling.h"
 #include "sub_reflector.h"
 

@@ -93,17 +93,16 @@ class PartCommandsTest : public PartCommandsFixture {
                             action->shortcut().toString(QKeySequence::PortableText));
     }
     menu->close();
-    QCOMPARE(entries,
-             (QStringList{Utf8("コピー|Ctrl+C"), QStringLiteral("-"), Utf8("すべてを選択|Ctrl+A"),
-                          QStringLiteral("-"), Utf8("設計書と型紙を印刷…|Ctrl+P"),
-                          Utf8("設計書と型紙を PDF で保存…|Ctrl+S"), QStringLiteral("-"),
-                          Utf8("副反射鏡の断面を DXF で保存…|"),
-                          Utf8("副反射鏡のプロファイルを CSV で保存…|"),
-                          Utf8("副反射鏡を STL で保存…|"), QStringLiteral("-"),
-                          Utf8("主反射鏡の断面を DXF で保存…|"),
-                          Utf8("主反射鏡のプロファイルを CSV で保存…|"),
-                          Utf8("主反射鏡を STL で保存…|"), QStringLiteral("-"),
-                          Utf8("組立図を DXF で保存…|")}));
+    QCOMPARE(
+        entries,
+        (QStringList{Utf8("コピー|Ctrl+C"), QStringLiteral("-"), Utf8("すべてを選択|Ctrl+A"),
+                     QStringLiteral("-"), Utf8("設計書と型紙を印刷…|Ctrl+P"),
+                     Utf8("設計書と型紙を PDF で保存…|Ctrl+S"), QStringLiteral("-"),
+                     Utf8("副反射鏡の断面を DXF で保存…|"),
+                     Utf8("副反射鏡のプロファイルを CSV で保存…|"), Utf8("副反射鏡を STL で保存…|"),
+                     QStringLiteral("-"), Utf8("主反射鏡の断面を DXF で保存…|"),
+                     Utf8("主反射鏡のプロファイルを CSV で保存…|"), Utf8("主反射鏡を STL で保存…|"),
+                     QStringLiteral("-"), Utf8("組立図を DXF で保存…|")}));
     QVERIFY(menu->toolTipsVisible());
   }
 

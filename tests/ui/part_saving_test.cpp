@@ -67,9 +67,10 @@ class PartSavingTest : public PartCommandsFixture {
         << "s.stl"
         << QByteArray("velmora sub-reflector, mm: D 370 d 70 a 7.01356415 b^2 906.793409 back 2.5")
         << "save stl" << pdf;
-    QTest::newRow("no extension: the chosen type") << "design"
-                                                   << ""
-                                                   << "design.pdf" << QByteArray("%PDF-") << "save" << pdf;
+    QTest::newRow("no extension: the chosen type")
+        << "design"
+        << ""
+        << "design.pdf" << QByteArray("%PDF-") << "save" << pdf;
     QTest::newRow("unknown extension: the chosen type")
         << "design.txt" << Utf8("DXF 断面 (*.dxf)") << "design.txt.dxf"
         << QByteArray("  0\r\nSECTION") << "save" << pdf;
@@ -199,7 +200,8 @@ class PartSavingTest : public PartCommandsFixture {
   void aCancelledDocumentHasNoBytesAndEveryPageIsCounted() {
     Started();
     Calculate();
-    const auto content = velmora::sheet::ReadSheetContent(form_->Core().Fields(), QDate::currentDate());
+    const auto content =
+        velmora::sheet::ReadSheetContent(form_->Core().Fields(), QDate::currentDate());
     QVERIFY(content);
     QList<int> seen;
     int total = 0;

@@ -20,11 +20,11 @@
 using namespace velmora;
 using namespace velmora::part;
 using namespace velmora::sheet;
+using velmora::ui::Filter;
 using velmora::ui::KindOfFilter;
 using velmora::ui::KindOfPath;
 using velmora::ui::PartFile;
 using velmora::ui::PartFiles;
-using velmora::ui::Filter;
 
 namespace {
 
@@ -83,18 +83,24 @@ TEST(ReflectorSections, NoChordStraysFromTheSurfaceBeyondTheTolerance) {
     return deviation;
   };
   for (const double focal : {30.0, 159.951, 2000.0}) {
-    const Design dish{.mainDiameter = 1200.0, .focalLength = focal};
+    Design dish;
+    dish.mainDiameter = 1200.0;
+    dish.focalLength = focal;
     const std::vector<ProfilePoint> main = MainWholeSection(dish);
     EXPECT_EQ(main.front().radius, -600.0);
     EXPECT_EQ(main.back().radius, 600.0);
     EXPECT_LE(worst(main, [focal](double r) { return r * r / (4.0 * focal); }), kDrawingTolerance)
         << focal;
   }
-  const Design sub{.subDiameter = 70.0, .hyperbola = {.a = 7.01356415, .b2 = 906.793409}};
+  Design sub;
+  sub.subDiameter = 70.0;
+  sub.hyperbola = {.a = 7.01356415, .b2 = 906.793409};
   EXPECT_LE(worst(WholeSection(sub), [&sub](double r) { return ProfileDepth(sub.hyperbola, r); }),
             kDrawingTolerance);
   // A dish that would take more points than any file should hold is refused, not drawn.
-  const Design absurd{.mainDiameter = 1e12, .focalLength = 1e9};
+  Design absurd;
+  absurd.mainDiameter = 1e12;
+  absurd.focalLength = 1e9;
   EXPECT_THROW(MainHalfSection(absurd), TooManyPoints);
 }
 
@@ -103,10 +109,10 @@ TEST(Antenna, TheEdgeRayGoesFromTheFeedByBothRimsAndTheFociSitWhereTheFieldsSay)
   const std::optional<Design> design = ReadDesign(calculator.Fields());
   ASSERT_TRUE(design);
   const Antenna g = AntennaOf(*design);
-  EXPECT_EQ(g.feed, 98.11);                                                // A as the field shows it
-  EXPECT_EQ(g.subVertex, 98.11 + 37.93);                                   // A + B
-  EXPECT_NEAR(g.focus - g.subRim.axial, design->focusToRim, 0.01);        // QF
-  EXPECT_NEAR(g.subRim.axial - g.feed, design->feedToRim, 0.01);          // F'Q
+  EXPECT_EQ(g.feed, 98.11);                                         // A as the field shows it
+  EXPECT_EQ(g.subVertex, 98.11 + 37.93);                            // A + B
+  EXPECT_NEAR(g.focus - g.subRim.axial, design->focusToRim, 0.01);  // QF
+  EXPECT_NEAR(g.subRim.axial - g.feed, design->feedToRim, 0.01);    // F'Q
   EXPECT_NEAR(g.mainRim.axial, design->mainDepth, 0.001);
   EXPECT_EQ(g.mainRim.radial, 185.0);
   EXPECT_EQ(g.subRim.radial, 35.0);
@@ -183,19 +189,18 @@ TEST(PartFiles, TheExtensionNamesTheTypeOfThePartInAnyCase) {
     PartFile saving;  // the command's own kind: its part's files are the choice
     std::optional<PartFile> kind;
   };
-  for (const Case c : {Case{"a.pdf", PartFile::Pdf, PartFile::Pdf},
-                       Case{"/x/y/B.DXF", PartFile::Pdf, PartFile::Dxf},
-                       Case{"p.Csv", PartFile::Stl, PartFile::Csv},
-                       Case{"s.stl", PartFile::Dxf, PartFile::Stl},
-                       Case{"design", PartFile::Pdf, std::nullopt},
-                       Case{"design.txt", PartFile::Pdf, std::nullopt},
-                       Case{"pdf", PartFile::Pdf, std::nullopt},
-                       Case{"設計図/副反射鏡.stl", PartFile::Pdf, PartFile::Stl},
-                       Case{"dish.STL", PartFile::MainDxf, PartFile::MainStl},
-                       Case{"dish.csv", PartFile::MainStl, PartFile::MainCsv},
-                       Case{"dish.pdf", PartFile::MainDxf, std::nullopt},
-                       Case{"whole.dxf", PartFile::AssemblyDxf, PartFile::AssemblyDxf},
-                       Case{"whole.stl", PartFile::AssemblyDxf, std::nullopt}}) {
+  for (const Case c :
+       {Case{"a.pdf", PartFile::Pdf, PartFile::Pdf},
+        Case{"/x/y/B.DXF", PartFile::Pdf, PartFile::Dxf},
+        Case{"p.Csv", PartFile::Stl, PartFile::Csv}, Case{"s.stl", PartFile::Dxf, PartFile::Stl},
+        Case{"design", PartFile::Pdf, std::nullopt},
+        Case{"design.txt", PartFile::Pdf, std::nullopt}, Case{"pdf", PartFile::Pdf, std::nullopt},
+        Case{"設計図/副反射鏡.stl", PartFile::Pdf, PartFile::Stl},
+        Case{"dish.STL", PartFile::MainDxf, PartFile::MainStl},
+        Case{"dish.csv", PartFile::MainStl, PartFile::MainCsv},
+        Case{"dish.pdf", PartFile::MainDxf, std::nullopt},
+        Case{"whole.dxf", PartFile::AssemblyDxf, PartFile::AssemblyDxf},
+        Case{"whole.stl", PartFile::AssemblyDxf, std::nullopt}}) {
     EXPECT_EQ(KindOfPath(QString::fromUtf8(c.path), c.saving), c.kind) << c.path;
   }
   for (const PartFile kind : PartFiles()) EXPECT_EQ(KindOfFilter(Filter(kind)), kind);
