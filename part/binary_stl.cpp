@@ -8,16 +8,14 @@ namespace velmora::part {
 
 namespace {
 
-void AppendWord(std::string& out, std::uint32_t word) {
-  for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((word >> shift) & 0xFFU);
+// Writers into a buffer already sized for the whole file: a dish's shell runs to millions of
+// facets, and a byte at a time through a growing string would cost more than the mesh.
+void PutWord(char*& out, std::uint32_t word) {
+  for (int shift = 0; shift < 32; shift += 8) *out++ = static_cast<char>((word >> shift) & 0xFFU);
 }
 
-void AppendFloat(std::string& out, float value) {
-  AppendWord(out, std::bit_cast<std::uint32_t>(value));
-}
-
-void AppendPoint(std::string& out, const MeshVertex& point) {
-  for (const float coordinate : point) AppendFloat(out, coordinate);
+void PutPoint(char*& out, const MeshVertex& point) {
+  for (const float coordinate : point) PutWord(out, std::bit_cast<std::uint32_t>(coordinate));
 }
 
 // The unit normal of p, q, r by the right-hand rule, from the stored single-precision corners so
@@ -40,22 +38,21 @@ MeshVertex UnitNormal(const MeshVertex& p, const MeshVertex& q, const MeshVertex
 }  // namespace
 
 std::string BinaryStl(const Mesh& mesh, std::string_view title) {
-  std::string out;
-  out.reserve(kStlHeaderBytes + 4 + (mesh.triangles.size() * kStlFacetBytes));
-  out.append(title.substr(0, kStlHeaderBytes));
-  out.resize(kStlHeaderBytes, '\0');
-  AppendWord(out, static_cast<std::uint32_t>(mesh.triangles.size()));
+  std::string file(kStlHeaderBytes + 4 + (mesh.triangles.size() * kStlFacetBytes), '\0');
+  title.copy(file.data(), kStlHeaderBytes);
+  char* out = file.data() + kStlHeaderBytes;
+  PutWord(out, static_cast<std::uint32_t>(mesh.triangles.size()));
   for (const MeshTriangle& t : mesh.triangles) {
     const MeshVertex& p = mesh.vertices[t[0]];
     const MeshVertex& q = mesh.vertices[t[1]];
     const MeshVertex& r = mesh.vertices[t[2]];
-    AppendPoint(out, UnitNormal(p, q, r));
-    AppendPoint(out, p);
-    AppendPoint(out, q);
-    AppendPoint(out, r);
-    out.append(2, '\0');  // attribute byte count, unused
+    PutPoint(out, UnitNormal(p, q, r));
+    PutPoint(out, p);
+    PutPoint(out, q);
+    PutPoint(out, r);
+    out += 2;  // attribute byte count, unused, left zero
   }
-  return out;
+  return file;
 }
 
 }  // namespace velmora::part

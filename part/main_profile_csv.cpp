@@ -14,6 +14,37 @@ namespace {
 // Radii this close to the rim are the rim: a step that divides it evenly, but for rounding.
 constexpr double kRimNearness = 1e-9;
 
+// The radius of row i: the double nearest i × step as a designer writes the step, 0.9 for the
+// third row of 0.3 rather than the product's 0.8999999999999999. The step's shortest decimal, in
+// units of its last place, times i is an exact whole number, and one division by a power of ten
+// rounds it once; a step of more digits than that allows is multiplied as it is.
+class Radii {
+ public:
+  explicit Radii(double step) : step_(step) {
+    std::string text;
+    AppendDecimal(text, step);
+    const std::size_t point = text.find('.');
+    const std::size_t places = point == std::string::npos ? 0 : text.size() - point - 1;
+    if (places > kExactPowersOfTen) return;
+    for (std::size_t i = 0; i < places; ++i) scale_ *= 10.0;
+    units_ = std::round(step * scale_);
+    exact_ = units_ * static_cast<double>(kMaxMainCsvRows) < kExactWholeNumbers;
+  }
+
+  [[nodiscard]] double At(std::size_t i) const {
+    const auto row = static_cast<double>(i);
+    return exact_ ? (row * units_) / scale_ : row * step_;
+  }
+
+ private:
+  static constexpr std::size_t kExactPowersOfTen = 22;  // 10^22 is the last a double holds
+  static constexpr double kExactWholeNumbers = 9007199254740992.0;  // 2^53
+  double step_;
+  double scale_ = 1.0;
+  double units_ = 0.0;
+  bool exact_ = false;
+};
+
 // One row; the cells' buffers are the caller's, so a million rows allocate none.
 class RowWriter {
  public:
@@ -49,7 +80,8 @@ std::string MainProfileCsv(const Design& design, double stepMm) {
   std::string csv;
   AppendCsvRow(csv, kMainCsvRadiusHeader, kMainCsvDepthHeader);
   RowWriter row(design);
-  for (std::size_t i = 0; i < below; ++i) row.Append(csv, static_cast<double>(i) * stepMm);
+  const Radii radii(stepMm);
+  for (std::size_t i = 0; i < below; ++i) row.Append(csv, radii.At(i));
   row.Append(csv, rim);
   return csv;
 }

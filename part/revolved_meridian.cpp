@@ -25,8 +25,11 @@ std::vector<Direction> Meridians(int count) {
 
 class MeshBuilder {
  public:
-  explicit MeshBuilder(int facetsPerTurn)
-      : meridians_(Meridians(facetsPerTurn)), perRing_(meridians_.size()) {}
+  MeshBuilder(int facetsPerTurn, std::size_t rings)
+      : meridians_(Meridians(facetsPerTurn)), perRing_(meridians_.size()) {
+    mesh_.vertices.reserve(2 + (rings * perRing_));
+    mesh_.triangles.reserve(2 * rings * perRing_);
+  }
 
   // A point on the axis; returns its index.
   std::uint32_t AxisPoint(double z) {
@@ -131,7 +134,7 @@ void RequireSection(const std::vector<MeridianPoint>& meridian, int facetsPerTur
 
 Mesh RevolvedMeridian(const std::vector<MeridianPoint>& meridian, int facetsPerTurn) {
   RequireSection(meridian, facetsPerTurn);
-  MeshBuilder builder(facetsPerTurn);
+  MeshBuilder builder(facetsPerTurn, meridian.size() - 2);
   std::uint32_t last = builder.AxisPoint(meridian.front().z);
   for (std::size_t i = 1; i + 1 < meridian.size(); ++i) {
     const std::uint32_t ring = builder.Ring(meridian[i].radius, meridian[i].z);

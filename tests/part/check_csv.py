@@ -4,6 +4,7 @@ as the window shows them; the main reflector's, a header row, then a row at each
 0 on the paraboloid, the last at the rim."""
 
 import csv
+import decimal
 import io
 import math
 import sys
@@ -34,7 +35,10 @@ def read_rows(path, problems):
 def check_main(design, problems):
     rows = read_rows(design.path("main.csv"), problems)
     main, step = design.main, design.main_step
-    radii = [i * step for i in range(math.ceil(main.rim / step - 1e-6))] + [main.rim]
+    # Each radius i x step as a designer writes the step, 0.9 for the third of 0.3.
+    decimal_step = decimal.Decimal(repr(step))
+    radii = [float(i * decimal_step) for i in range(math.ceil(main.rim / step - 1e-6))]
+    radii.append(main.rim)
     if not rows or rows[0] != MAIN_HEADER:
         problems.append(f"main.csv: header {rows[:1]}")
     points = [(float(r), float(z)) for r, z in rows[1:]]

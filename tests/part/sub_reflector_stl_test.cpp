@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "binary_stl.h"
 #include "calc_error.h"
@@ -94,6 +95,22 @@ TEST(sub_reflector_solid, closed_outward_and_of_the_right_volume) {
     const double inscribed = std::sin(turn) / turn;
     EXPECT_NEAR(SignedVolume(mesh) / (ExactVolume(design, c.thickness) * inscribed), 1.0, 1e-3);
   }
+}
+
+TEST(revolved_meridian, refuses_what_is_no_section) {
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  const std::vector<MeridianPoint> refused[] = {
+      {{0, 0}, {0, 1}},                          // no point off the axis
+      {{1, 0}, {1, 1}, {0, 1}},                  // starts off the axis
+      {{0, 0}, {1, 0}, {1, 1}},                  // ends off it
+      {{0, 0}, {1, 0}, {0, 1}, {1, 2}, {0, 2}},  // touches it between
+      {{0, 0}, {1, 0}, {1, kNaN}, {0, 1}},
+      {{0, 1}, {1, 1}, {1, 0}, {0, 0}},  // clockwise: the solid on its right
+  };
+  for (const auto& meridian : refused) {
+    EXPECT_THROW(RevolvedMeridian(meridian, 12), std::invalid_argument) << meridian.size();
+  }
+  EXPECT_EQ(UnpairedEdges(RevolvedMeridian({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, 12)), 0);
 }
 
 TEST(sub_reflector_stl, file_layout) {
