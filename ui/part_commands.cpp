@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QStandardPaths>
+#include <memory>
 #include <new>
 #include <set>
 #include <stdexcept>
@@ -119,27 +120,21 @@ QString NoMemory() {
 }
 
 // Many pages take their time: a dialog that shows them go and stops them at a press of キャンセル.
-class PagesProgress {
- public:
-  PagesProgress(QWidget* parent, const QString& label)
-      : dialog_(label, QString::fromUtf8("キャンセル"), 0, 1, parent) {
-    dialog_.setWindowTitle(ToQString(kWindowTitle));
-    dialog_.setWindowModality(Qt::WindowModal);
-    dialog_.setMinimumDuration(500);
-    dialog_.setAutoClose(false);
-    dialog_.setAutoReset(false);
-  }
-  [[nodiscard]] sheet::PageProgress Callback() {
-    return [this](int done, int total) {
-      dialog_.setMaximum(total);
-      dialog_.setValue(done);
-      return !dialog_.wasCanceled();
-    };
-  }
-
- private:
-  QProgressDialog dialog_;
-};
+// It lives as long as the painting holds the answer.
+sheet::PageProgress NativeProgress(QWidget* parent, const QString& label) {
+  auto dialog =
+      std::make_shared<QProgressDialog>(label, QString::fromUtf8("キャンセル"), 0, 1, parent);
+  dialog->setWindowTitle(ToQString(kWindowTitle));
+  dialog->setWindowModality(Qt::WindowModal);
+  dialog->setMinimumDuration(500);
+  dialog->setAutoClose(false);
+  dialog->setAutoReset(false);
+  return [dialog](int done, int total) {
+    dialog->setMaximum(total);
+    dialog->setValue(done);
+    return !dialog->wasCanceled();
+  };
+}
 
 bool NativePrintDialog(QPrinter& printer, QWidget* parent) {
   QPrintDialog dialog(&printer, parent);
@@ -156,6 +151,7 @@ PartCommands::PartCommands(MainWindow& window, const Calculator& calculator)
       askShellParameters(AskShellParameters),
       askProfileStep(AskProfileStep),
       askPrinter(NativePrintDialog),
+      askProgress(NativeProgress),
       today(&QDate::currentDate),
       window_(window),
       calculator_(calculator) {
@@ -303,9 +299,8 @@ void PartCommands::Save(PartFile preferred) {
       QString::fromUtf8("%1 を保存できませんでした。").arg(QDir::toNativeSeparators(path));
   std::optional<QByteArray> bytes;
   try {
-    PagesProgress progress(&window_, QString::fromUtf8("PDF を作っています…"));
     bytes = PartFileBytes(kind, *content, calculator_.Fields().Text(FieldId::Text15), options,
-                          progress.Callback());
+                          askProgress(&window_, QString::fromUtf8("PDF を作っています…")));
   } catch (const CalcError&) {
     Fail(what, NoSurface());
     return;
@@ -335,8 +330,8 @@ void PartCommands::Print() {
   printer.setDocName(content->designName);
   if (!askPrinter(printer, &window_)) return;
   try {
-    PagesProgress progress(&window_, QString::fromUtf8("印刷しています…"));
-    if (!sheet::PaintDesignDocument(printer, *content, progress.Callback())) {
+    if (!sheet::PaintDesignDocument(printer, *content,
+                                    askProgress(&window_, QString::fromUtf8("印刷しています…")))) {
       printer.abort();
       return;
     }

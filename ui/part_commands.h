@@ -17,6 +17,7 @@
 #include <set>
 
 #include "calculator.h"
+#include "design_sheet.h"
 #include "part_files.h"
 
 class QAction;
@@ -64,6 +65,8 @@ class PartCommands : public QObject {
   std::function<std::optional<StlParameters>(QWidget*)> askShellParameters;
   std::function<std::optional<double>(QWidget*)> askProfileStep;
   std::function<bool(QPrinter&, QWidget*)> askPrinter;
+  // The progress of many pages, with its label; its answer false stops them.
+  std::function<sheet::PageProgress(QWidget*, const QString&)> askProgress;
   std::function<QDate()> today;
 
  private:

@@ -219,6 +219,19 @@ class PartSavingTest : public PartCommandsFixture {
     QVERIFY(!stopped);
   }
 
+  void aCancelledSaveWritesNoFile() {
+    QTemporaryDir dir;
+    Started();
+    Calculate();
+    answer_ = dir.filePath(QStringLiteral("sheet.pdf"));
+    form_->PartFileCommands().askProgress = [](QWidget*, const QString&) {
+      return [](int done, int) { return done < 2; };
+    };
+    Action(PartCommand::SavePdf)->trigger();
+    QCOMPARE(failures_, QStringList());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+  }
+
   // A design the calculation accepts but no file can hold: a message, never a crash.
   void anAbsurdDishIsRefusedWithItsReason() {
     QTemporaryDir dir;
