@@ -5,7 +5,6 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace velmora::part {
 
@@ -18,7 +17,11 @@ class DxfGroups {
   void Point(int base, double x, double y, double z = 0.0);
 
   // The file so far; the writer is left empty.
-  [[nodiscard]] std::string Take() { return std::move(out_); }
+  [[nodiscard]] std::string Take() {
+    std::string taken;
+    taken.swap(out_);
+    return taken;
+  }
 
  private:
   void Code(int code);

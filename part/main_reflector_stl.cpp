@@ -29,8 +29,9 @@ std::vector<MeridianPoint> ShellMeridian(const Design& design, double thickness)
     const double s = std::sqrt(1.0 + (slope * slope));
     meridian.push_back({p.radius + (thickness * slope / s), p.depth - (thickness / s)});
   }
-  for (auto p = surface.rbegin(); p != surface.rend(); ++p) {
-    meridian.push_back({p->radius, p->depth});
+  // Then the surface itself, from the rim back to the vertex.
+  for (std::size_t k = surface.size(); k-- > 0;) {
+    meridian.push_back({surface[k].radius, surface[k].depth});
   }
   return meridian;
 }

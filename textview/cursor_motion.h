@@ -33,13 +33,13 @@ std::optional<Motion> MotionOfKey(int key, bool control);
 // Where the cursor is and the column it keeps while it moves up and down.
 struct CursorPlace {
   Position position;
-  Width goalX;
+  Width goalX{};
 };
 
 struct MotionTarget {
   Position position;
-  bool keepGoalX;   // the up and down motions keep the column the cursor came from
-  int scrollPages;  // Page Up and Page Down scroll the view a page first: -1 or 1
+  bool keepGoalX = false;  // the up and down motions keep the column the cursor came from
+  int scrollPages = 0;     // Page Up and Page Down scroll the view a page first: -1 or 1
 };
 
 // pageRows: how many rows a page holds.

@@ -16,7 +16,9 @@ class Position {
   constexpr Position() = default;
   explicit constexpr Position(std::size_t byte) : byte_(byte) {}
   [[nodiscard]] constexpr std::size_t Byte() const { return byte_; }
-  friend constexpr auto operator<=>(const Position&, const Position&) = default;
+  // clang-tidy 14 takes the defaulted comparison's own 0 for a null pointer.
+  friend constexpr auto operator<=>(const Position&,
+                                    const Position&) = default;  // NOLINT(modernize-use-nullptr)
 
  private:
   std::size_t byte_ = 0;

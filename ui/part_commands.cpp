@@ -37,8 +37,8 @@ struct EntryRow {
 // The menu: the document, then each part's files; `separatorBefore` starts a part's group.
 struct MenuRow {
   EntryRow entry;
-  PartFile file;  // what the entry saves (the print entry: its pages, as the PDF)
-  bool separatorBefore;
+  PartFile file = PartFile::Pdf;  // what the entry saves (the print entry: its pages, as the PDF)
+  bool separatorBefore = false;
 };
 
 const std::array<MenuRow, kPartCommandCount>& Entries() {
