@@ -36,7 +36,8 @@ std::string SectionDxf(const std::vector<ProfilePoint>& half,
 }
 
 std::string SectionDxf(const Design& design) {
-  return SectionDxf(HalfSection(design), WholeSection(design));
+  const std::vector<ProfilePoint> half = HalfSection(design);
+  return SectionDxf(half, Mirrored(half));
 }
 
 std::string MainSectionDxf(const Design& design) {

@@ -286,11 +286,7 @@ void PartCommands::Save(PartFile preferred) {
   // The name's extension decides among the part's files; a name without one of them gets the
   // chosen type's.
   const std::optional<PartFile> named = KindOfPath(path, preferred);
-  std::optional<PartFile> filtered = KindOfFilter(chosen);
-  if (filtered && KindOfPath(QStringLiteral("x.") + Extension(*filtered), preferred) != filtered) {
-    filtered.reset();
-  }
-  const PartFile kind = named.value_or(filtered.value_or(preferred));
+  const PartFile kind = named.value_or(KindOfFilter(chosen, preferred).value_or(preferred));
   if (!named) path += QLatin1Char('.') + Extension(kind);
   lastFolder_ = QFileInfo(path).absolutePath();
   if (!AskChoices(kind, options, asked)) return;
@@ -300,7 +296,9 @@ void PartCommands::Save(PartFile preferred) {
   std::optional<QByteArray> bytes;
   try {
     bytes = PartFileBytes(kind, *content, calculator_.Fields().Text(FieldId::Text15), options,
-                          askProgress(&window_, QString::fromUtf8("PDF を作っています…")));
+                          kind == PartFile::Pdf
+                              ? askProgress(&window_, QString::fromUtf8("PDF を作っています…"))
+                              : sheet::PageProgress{});
   } catch (const CalcError&) {
     Fail(what, NoSurface());
     return;

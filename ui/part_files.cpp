@@ -74,9 +74,9 @@ QString Filter(PartFile kind) {
          QLatin1Char(')');
 }
 
-std::optional<PartFile> KindOfFilter(const QString& filter) {
-  for (const PartFile kind : kOrder) {
-    if (Filter(kind) == filter) return kind;
+std::optional<PartFile> KindOfFilter(const QString& filter, PartFile kind) {
+  for (const PartFile other : SameGroup(kind)) {
+    if (Filter(other) == filter) return other;
   }
   return std::nullopt;
 }

@@ -12,22 +12,25 @@
 #include <vector>
 
 #include "design_sheet.h"
+#include "main_reflector_stl.h"
 #include "sheet_content.h"
 
 namespace velmora::ui {
 
 enum class PartFile { Pdf, Dxf, Csv, Stl, MainDxf, MainCsv, MainStl, AssemblyDxf };
 
-// A reflector's solid: a shell of this thickness, its turn cut into this many facets.
+// A reflector's solid: a shell of this thickness, its turn cut into this many facets; by default
+// the part writers' own, the sub-reflector's.
 struct StlParameters {
-  double thicknessMm = 3.0;
-  int facetsPerTurn = 360;
+  double thicknessMm = part::SolidOptions{}.thickness;
+  int facetsPerTurn = part::SolidOptions{}.facetsPerTurn;
 };
 
 // What the user chose for the files that take a choice.
 struct FileOptions {
   StlParameters subSolid;
-  StlParameters mainShell{.thicknessMm = 2.0, .facetsPerTurn = 360};
+  StlParameters mainShell{.thicknessMm = part::kMainSolidOptions.thickness,
+                          .facetsPerTurn = part::kMainSolidOptions.facetsPerTurn};
   double mainProfileStepMm = 5.0;
 };
 
@@ -42,7 +45,8 @@ QString NameSuffix(PartFile kind);
 QString Extension(PartFile kind);
 // The save dialog's filter: "PDF 設計書と型紙 (*.pdf)".
 QString Filter(PartFile kind);
-std::optional<PartFile> KindOfFilter(const QString& filter);
+// The kind of `kind`'s part that a save dialog's filter names, or nothing.
+std::optional<PartFile> KindOfFilter(const QString& filter, PartFile kind);
 // The kind of `kind`'s part that a file name's extension names (in any case), or nothing.
 std::optional<PartFile> KindOfPath(const QString& path, PartFile kind);
 

@@ -203,7 +203,7 @@ TEST(PartFiles, TheExtensionNamesTheTypeOfThePartInAnyCase) {
         Case{"whole.stl", PartFile::AssemblyDxf, std::nullopt}}) {
     EXPECT_EQ(KindOfPath(QString::fromUtf8(c.path), c.saving), c.kind) << c.path;
   }
-  for (const PartFile kind : PartFiles()) EXPECT_EQ(KindOfFilter(Filter(kind)), kind);
+  for (const PartFile kind : PartFiles()) EXPECT_EQ(KindOfFilter(Filter(kind), kind), kind);
 }
 
 }  // namespace
