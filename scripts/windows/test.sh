@@ -35,5 +35,9 @@ new_wine_prefix "$work/wine"
 
 # GoogleTest's tests are listed by running each test program, under Wine: after the prefix exists.
 cmake --build --preset windows
+keep_wine_server
 ctest --preset windows -j2
+# The installer's checks wait for the server to end after each step.
+wineserver -k
+wineserver -w
 bash scripts/windows/check-installer.sh "$out"

@@ -2,6 +2,7 @@
 # Sourced by the scripts that run Windows programs under Wine: a fresh Wine prefix (a Windows
 # installation of its own) in a folder that the caller removes.
 #   new_wine_prefix DIR   creates and starts a 64-bit prefix in DIR, exports WINEPREFIX
+#   keep_wine_server      keeps the prefix's server running until end_wine_prefix
 #   end_wine_prefix       ends every Wine process of that prefix
 new_wine_prefix() {
   export WINEPREFIX=$1 WINEARCH=win64
@@ -12,6 +13,13 @@ new_wine_prefix() {
   mkdir -p "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1
   wineserver -w
+}
+
+# Between two programs the server ends after a few idle seconds, and a program that starts as it
+# ends loses its connection ("recvmsg: Connection reset by peer"): a run of many short programs
+# keeps one server for all of them.
+keep_wine_server() {
+  wineserver -p
 }
 
 end_wine_prefix() {
