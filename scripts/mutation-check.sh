@@ -13,6 +13,7 @@
 # the fuzzers. The quick suites run first; the reference tests and the slow checks that run the
 # program or outside tools (fonts, packages, the PDF, the part files' readers) only when those all
 # pass, since a caught fault waits for every test already started.
+# Exits 1 when a fault survived (each listed at the end), 0 when every fault tried was caught.
 # Scratch tree and build: $VELMORA_MUTATION_DIR, default /tmp/velmora-mutation.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -102,3 +103,5 @@ if ((tried > 0)); then
   echo "caught: $((100 * caught / tried))% of the applicable faults"
 fi
 for s in "${survivors[@]}"; do echo "survivor $s"; done
+# A fault that no test catches is a missing test: the run says so by its exit code too.
+((survived == 0))

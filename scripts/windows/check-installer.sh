@@ -58,18 +58,24 @@ check() { if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1 (got '$2',
 unix_path() { winepath -u "$(wine cmd /c echo "$1" | tr -d '\r')"; }  # a folder like %APPDATA%
 user_menu="$(unix_path '%APPDATA%')/Microsoft/Windows/Start Menu/Programs"
 common_menu="$(unix_path '%ProgramData%')/Microsoft/Windows/Start Menu/Programs"
-# A key that is absent fails every time; under a heavy load Wine's reg has been seen to fail once
-# on a key that is there, so a failure is tried twice more (and said) before it counts as absent.
-reg_export() {  # key: the key as reg exports it (UTF-16 made UTF-8), or nothing
+# reg's own answer for a key that is not there; any other failure is reg's, not the key's. Under a
+# heavy load Wine's reg has been seen to fail once on a key that is there, so a failure is tried
+# twice more (and said). One that persists is noted in a file (the callers read the key in a
+# subshell) and fails the run at its end: a broken reg must not read as "no key left".
+absent_key='Unable to find the specified registry key'
+reg_export() {  # key: the key as reg exports it (UTF-16 made UTF-8), nothing for an absent one
   local try
   for try in 1 2 3; do
     rm -f "$work/key.reg"
-    if wine reg export "$1" "$(winepath -w "$work/key.reg")" /y >/dev/null 2>"$work/reg.log"; then
+    if LC_ALL=C wine reg export "$1" "$(winepath -w "$work/key.reg")" /y >/dev/null \
+      2>"$work/reg.log"; then
       [ "$try" = 1 ] || echo "note: reg export of $1 answered at try $try" >&2
       iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r'
       return 0
     fi
+    grep -q "$absent_key" "$work/reg.log" && return 0
   done
+  echo "reg export of $1: $(tr -d '\r' <"$work/reg.log")" >>"$work/reg-failures"
 }
 reg_value() {  # key, name: the text of a string value
   reg_export "$1" | sed -n "s/^\"$2\"=\"\(.*\)\"\$/\1/p" | sed 's/\\\(.\)/\1/g'
@@ -233,5 +239,10 @@ check_scope "the current user" "" HKCU HKLM "$(unix_path '%LOCALAPPDATA%')/Progr
   "$user_menu" "/ALLUSERS /S"
 check_scope "the machine" /ALLUSERS HKLM HKCU "$(unix_path '%ProgramW6432%')" "$common_menu" ""
 
+if [ -s "$work/reg-failures" ]; then
+  echo "FAIL: the registry could not be read:"
+  cat "$work/reg-failures"
+  fail=1
+fi
 [ "$fail" -eq 0 ] && echo "installer: all checks passed" || echo "installer: FAILED"
 exit "$fail"

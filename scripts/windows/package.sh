@@ -3,6 +3,8 @@
 # install), velmora-VERSION-windows-x64.zip (the program, the licence, a read-me) and
 # velmora-VERSION-setup.exe (the NSIS installer). The first run builds the static Qt for Windows
 # (scripts/windows/build-qt.sh), later runs reuse it.
+#   package.sh [PRESET]   the windows preset by default, a warning shown but not fatal; CI gives
+#                         windows-ci, the same build in the same folder with warnings as errors
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 repo=$PWD
@@ -10,8 +12,9 @@ repo=$PWD
 qt=$(bash scripts/windows/build-qt.sh)
 export VELMORA_WINDOWS_QT=$qt
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target velmora
+preset=${1:-windows}
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target velmora
 out=$repo/build/windows
 exe=$out/ui/velmora.exe
 
