@@ -4,16 +4,20 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "app.h"
 #include "form_layout.h"
+#include "part_commands.h"
 #include "profile_view.h"
 #include "started_shell.h"
 
@@ -218,9 +222,36 @@ class MainWindowTest : public QObject {
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
   }
 
+  // A right click shows Japanese entries in any session: a field's standard ones as Qt's own
+  // translation gives them, the table's own and its part commands.
   void contextMenuSpeaksJapanese() {
-    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo").contains(QStringLiteral("元に戻す")),
-             true);
+    Shell& form = Started();
+    Click(Command::Calculate);
+    const auto shown = [](QWidget* target) {
+      const QPoint at(5, 5);
+      QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+      QApplication::sendEvent(target, &event);
+      QStringList texts;
+      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (const QAction* action : menu->actions()) {
+          if (!action->isSeparator()) texts << action->text().section('\t', 0, 0);
+        }
+        menu->close();
+      }
+      return texts;
+    };
+    const auto japanese = [](const QString& text) {
+      return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+    };
+    const QStringList field = shown(LineField(form, 1));
+    QVERIFY2(field.size() >= 6, qPrintable(field.join('|')));
+    QVERIFY2(field.contains(QCoreApplication::translate("QLineEdit", "&Undo")),
+             qPrintable(field.join('|')));
+    QVERIFY2(std::all_of(field.begin(), field.end(), japanese), qPrintable(field.join('|')));
+    auto* table = qobject_cast<ProfileView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
+    const QStringList menu = shown(table->viewport());
+    QCOMPARE(menu.size(), 2 + static_cast<qsizetype>(kPartCommandCount));
+    QVERIFY2(std::all_of(menu.begin(), menu.end(), japanese), qPrintable(menu.join('|')));
   }
 
   void exitEndsTheEventLoopAtOnce() {

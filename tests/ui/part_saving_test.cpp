@@ -37,6 +37,19 @@ QByteArray Contents(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// What a PDF paints: its streams in order (the pages' drawing, the faces, the images), without the
+// document's record and cross-reference, which name the program and the offsets.
+QList<QByteArray> Streams(const QByteArray& pdf) {
+  QList<QByteArray> streams;
+  for (qsizetype at = pdf.indexOf("stream\n"); at >= 0; at = pdf.indexOf("stream\n", at)) {
+    const qsizetype end = pdf.indexOf("endstream", at);
+    if (end < 0) break;
+    streams << pdf.mid(at, end - at);
+    at = end + 9;
+  }
+  return streams;
+}
+
 }  // namespace
 
 class PartSavingTest : public PartCommandsFixture {
@@ -275,17 +288,22 @@ class PartSavingTest : public PartCommandsFixture {
     answer_ = dir.filePath(QStringLiteral("saved.pdf"));
     Action(PartCommand::SavePdf)->trigger();
     const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+    // A PDF printer on the saved file's page, so that the same painting gives the same streams.
     form_->PartFileCommands().askPrinter = [&printed](QPrinter& printer, QWidget*) {
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setOutputFileName(printed);
-      printer.setPageSize(QPageSize(QPageSize::A4));
+      constexpr double margin = velmora::sheet::kPdfMarginMm;
+      printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                        QMarginsF(margin, margin, margin, margin),
+                                        QPageLayout::Millimeter));
       return true;
     };
     Action(PartCommand::Print)->trigger();
     QCOMPARE(failures_, QStringList());
-    const auto pages = [](const QByteArray& pdf) { return pdf.count("/Type /Page\n"); };
-    QVERIFY(pages(Contents(answer_)) >= 5);
-    QCOMPARE(pages(Contents(printed)), pages(Contents(answer_)));
+    QVERIFY(Contents(answer_).count("/Type /Page\n") >= 5);
+    const QList<QByteArray> saved = Streams(Contents(answer_));
+    QVERIFY(saved.size() >= 10);
+    QVERIFY(Streams(Contents(printed)) == saved);
   }
 };
 
