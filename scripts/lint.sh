@@ -2,8 +2,9 @@
 # The linters of the test command: shellcheck over every shell script of the repository (sourced
 # helpers followed, each finding fixed or justified where it stands), and clang-format over every
 # C++ source against the committed .clang-format. Any finding fails.
+#   lint.sh [REPOSITORY]   the files git lists there; by default this repository's
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "${1:-$(dirname "$0")/..}"
 status=0
 mapfile -t scripts < <(git ls-files '*.sh')
 echo "== shellcheck: ${#scripts[@]} scripts"
