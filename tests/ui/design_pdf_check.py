@@ -5,9 +5,10 @@
 
 WRITER writes the PDF of a design (velmora_write_design_pdf OUT.pdf [D]). Checked: the page size
 (A4), the faces embedded, every input and result text exactly as the fields hold them and the
-Japanese captions (pdftotext), the two 100 mm rules and the sub-reflector's depths measured on the
-page rendered at 600 dpi, the number of pieces a large main reflector is cut into, and that the
-template of a dish of more pages than the bound is left out with the sentence that says so.
+Japanese captions (pdftotext), the two 100 mm rules, the sub-reflector's depths and the main
+reflector's depth between its vertex and rim planes measured on the page rendered at 600 dpi, each
+template's pieces numbered in turn and no fewer than the paper needs, and that the template of a
+dish of more pages than the bound is left out with the sentence that says so.
 """
 import math
 import os
@@ -28,10 +29,6 @@ CAPTIONS = ["カセグレン副反射鏡 計算プログラム", "主反射鏡�
             "輻射器 F/D", "焦点距離 mm", "開口角２Θ deg", "輻射角２Θ deg", "DISH深さ mm",
             "底面からFEED点", "FEED点から副反射鏡", "OF (c)", "OA (a)", "b^2", "F'Q", "F'P",
             "100 % で印刷してください (実寸)", "velmora-D370-d70"]
-
-# The template page's layout, millimetres: A4's printable area within the PDF's margins, the
-# header and the strips of the rules, the room around a section, the pieces' overlap.
-MARGIN, HEADER, RULE_STRIP, SIDE_ROOM, END_ROOM, OVERLAP = 10, 20, 16, 34, 14, 10
 
 failures = []
 
@@ -203,25 +200,83 @@ def pages_of(pdf):
     return int(re.search(r"Pages:\s+(\d+)", run("pdfinfo", pdf)).group(1))
 
 
-def pieces(extent, window):
-    return 1 if extent <= window else math.ceil((extent - OVERLAP) / (window - OVERLAP))
+def page_text(pdf, page):
+    return words(run("pdftotext", "-f", str(page), "-l", str(page), pdf, "-"))
 
 
-def template_pages(pdf, span, depth):
+def templates(pdf):
+    """The pieces' numbers "k / n" as each page after the sheet prints them, grouped into one list
+    of k's a template; None where a page holds none."""
+    groups = []
+    for page in range(2, pages_of(pdf) + 1):
+        found = re.search(r"(?:^|\s)(\d+)\s*/\s*(\d+)(?:\s|$)", page_text(pdf, page))
+        if found is None:
+            return None
+        k, n = int(found.group(1)), int(found.group(2))
+        if k == 1:
+            groups.append((n, []))
+        groups[-1][1].append(k)
+    return [numbers if numbers == list(range(1, n + 1)) else None for n, numbers in groups]
+
+
+def paper_bound(pdf, span, depth):
+    """The fewest pages a template of this span and depth could take at 1:1: the paper's own size
+    taken whole, without a margin."""
     size = re.search(r"Page size:\s+([\d.]+) x ([\d.]+) pts", run("pdfinfo", pdf))
-    width = float(size.group(1)) * 25.4 / 72 - 2 * MARGIN - RULE_STRIP
-    height = float(size.group(2)) * 25.4 / 72 - 2 * MARGIN - HEADER - RULE_STRIP
-    return pieces(span + 2 * SIDE_ROOM, width) * pieces(depth + 2 * END_ROOM, height)
+    width, height = (float(size.group(i)) * 25.4 / 72 for i in (1, 2))
+    return math.ceil(span / width) * math.ceil(depth / height)
 
 
-def expected_pages(pdf, diameter, focal_ratio, sub_diameter, sub_depth):
-    focal = diameter * focal_ratio
-    main_depth = diameter * diameter / (16 * focal)
-    return 1 + sum(template_pages(pdf, span, depth)
-                   for span, depth in ((sub_diameter, sub_depth), (diameter, main_depth)))
+def check_pieces(pdf, diameter, sub_depth):
+    """The sheet, then each template's pieces numbered 1 / n to n / n, as many as the paper needs
+    at least."""
+    found = templates(pdf)
+    check(found is not None and len(found) == 2 and None not in found,
+          f"D {diameter}: after the sheet, two templates numbered 1 / n to n / n")
+    if found is None or len(found) != 2 or None in found:
+        return []
+    sub, main = (len(numbers) for numbers in found)
+    check(pages_of(pdf) == 1 + sub + main, f"D {diameter}: {pages_of(pdf)} pages: 1 + {sub} + {main}")
+    check(sub >= paper_bound(pdf, 70, sub_depth)
+          and main >= paper_bound(pdf, diameter, diameter * diameter / (16 * diameter * 0.4323)),
+          f"D {diameter}: each template has at least the pages its size needs on this paper")
+    return found
 
 
-def check_left_out(writer, work, diameter, sub_depth):
+def plane_rows(page):
+    """The rows of the template's planes at the rim end: lines 15 to 80 mm long, ending in the
+    page's right part (the rules are longer, the crosses and corner marks shorter)."""
+    lo, hi = 15 * PX_PER_MM, 80 * PX_PER_MM
+    groups = []
+    for y in range(page.height):
+        found = [r for r in runs(page.row(y)) if lo <= r[1] - r[0] <= hi and r[1] > 0.6 * page.width]
+        if not found:
+            continue
+        if groups and y - groups[-1][1] <= 2:
+            groups[-1][1] = y
+        else:
+            groups.append([y, y, (found[0][0] + found[0][1]) // 2])
+    return [centroid(page.gray_line(x, True), top, bottom + 1) for top, bottom, x in groups]
+
+
+def check_main_depth(pdf, work, dish_depth):
+    """The main reflector's rim plane stands the dish's depth, as the window shows it, above its
+    vertex plane: measured on the piece that holds both."""
+    page = next((p for p in range(3, pages_of(pdf) + 1)
+                 if "リム面" in page_text(pdf, p) and "頂点面" in page_text(pdf, p)), None)
+    check(page is not None, "a piece of the main reflector holds its rim and vertex planes")
+    if page is None:
+        return
+    rows = plane_rows(render(pdf, page, os.path.join(work, "planes")))
+    check(len(rows) == 2, f"page {page}: two plane lines found ({len(rows)})")
+    if len(rows) == 2:
+        measured = (rows[1] - rows[0]) / PX_PER_MM
+        check(abs(measured - float(dish_depth)) <= TOLERANCE_MM,
+              f"page {page}: the rim plane is {measured:.3f} mm from the vertex plane, "
+              f"the window's DISH depth {dish_depth} mm")
+
+
+def check_left_out(writer, work, diameter):
     """A dish whose template would take more pages than anyone tapes together: the sheet and the
     sub-reflector's template, and a sentence naming the main reflector's page count instead."""
     pdf = os.path.join(work, f"dish-{diameter}.pdf")
@@ -230,13 +285,26 @@ def check_left_out(writer, work, diameter, sub_depth):
     seconds = time.monotonic() - started
     if not writer.endswith(".exe"):  # Wine's own start takes longer than that
         check(seconds < 1.0, f"D {diameter}: the PDF is written in {seconds:.2f} s")
-    main = template_pages(pdf, diameter, diameter / (16 * 0.4323))
-    sub = template_pages(pdf, 70, sub_depth)
+    sub = check_pieces_of_sub(pdf, diameter)
+    sheet = page_text(pdf, 1)
+    said = re.search(r" (\d+) ページになるため省きました \(上限 (\d+) ページ\)", sheet)
+    check(said is not None and "主反射鏡の実寸型紙" in sheet and "DXF" in sheet and "CSV" in sheet,
+          f"D {diameter}: page 1 says the main reflector's template is left out, and names the files")
+    if said:
+        count, bound = int(said.group(1)), int(said.group(2))
+        least = paper_bound(pdf, diameter, diameter / (16 * 0.4323))
+        check(count > bound and count >= least,
+              f"D {diameter}: its {count} pages exceed the bound of {bound} and are at least the "
+              f"paper's {least}")
     check(pages_of(pdf) == 1 + sub, f"D {diameter}: the sheet and the sub-reflector's template")
-    sheet = words(run("pdftotext", "-f", "1", "-l", "1", pdf, "-"))
-    check("主反射鏡の実寸型紙" in sheet and f" {main} ページ" in sheet and "省きました" in sheet
-          and "DXF" in sheet and "CSV" in sheet,
-          f"D {diameter}: page 1 says the {main}-page main reflector template is left out")
+
+
+def check_pieces_of_sub(pdf, diameter):
+    """The one template of a PDF that left the main reflector's out: its number of pieces."""
+    found = templates(pdf)
+    check(found is not None and len(found) == 1 and None not in found,
+          f"D {diameter}: one template after the sheet, numbered 1 / n to n / n")
+    return len(found[0]) if found and len(found) == 1 and found[0] else -1
 
 
 def tool(writer, path):
@@ -275,20 +343,13 @@ def main():
     a, b2 = 7.01356415, 906.793409
     sub_depth = math.sqrt(a * a * (35 * 35 / b2 + 1)) - a
     for pdf, diameter in ((default, 370), (large, 1200)):
-        want, got = expected_pages(pdf, diameter, 0.4323, 70, sub_depth), pages_of(pdf)
-        check(want == got, f"D {diameter}: {got} pages, the printable area implies {want}")
-    count = pages_of(large)
-    main_pieces = count - 2
-    labels = [words(run("pdftotext", "-f", str(p), "-l", str(p), large, "-")) for p in (3, count)]
-    numbered = lambda k, text: re.search(rf"(^|\s){k}\s*/\s*{main_pieces}(\s|$)", text)
-    check(numbered(1, labels[0]) and numbered(main_pieces, labels[1]),
-          f"the main reflector's pieces are numbered 1 / {main_pieces} to "
-          f"{main_pieces} / {main_pieces}")
+        check_pieces(pdf, diameter, sub_depth)
+    check_main_depth(default, work, dish_depth="53.493")  # the window's DISH深さ, as in the list above
     check("1200" in words(run("pdftotext", "-f", "1", "-l", "1", large, "-")).split(" "),
           "the large design's sheet shows D 1200")
     check_rules(render(large, 4, os.path.join(work, "tile")), "a piece of the main reflector")
     for diameter in (20000, 100000):
-        check_left_out(writer, work, diameter, sub_depth)
+        check_left_out(writer, work, diameter)
 
     print(f"{len(failures)} failed")
     return 1 if failures else 0

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "antenna.h"
 #include "antenna_section.h"
@@ -168,13 +169,16 @@ TEST(SheetContent, TheFieldsTextsUnderTheWindowsCaptions) {
                               "B: FEED点から副反射鏡=37.93 mm;QF=20.1653017 mm;F'Q=41.6726638 mm;"
                               "OF (c)=30.9189827 mm;F'P=54.4206846 mm;FP=40.3935563 mm;"
                               "OA (a)=7.01356415 mm;b^2=906.793409 mm²"));
-  // e = c / a, M = (e + 1) / (e - 1), M x F/D, d / D from the texts above.
-  const double e = 30.9189827 / 7.01356415;
-  const double m = (e + 1.0) / (e - 1.0);
-  EXPECT_EQ(content->derived[0].text, QString::number(e, 'f', 4));
-  EXPECT_EQ(content->derived[1].text, QString::number(m, 'f', 4));
-  EXPECT_EQ(content->derived[2].text, QString::number(m * 0.4323, 'f', 4));
-  EXPECT_EQ(content->derived[3].text, QString::number(70.0 / 370.0, 'f', 4));
+  // The derived figures by a designer's own relations between the fields above: e is c / a by
+  // definition; the magnification is tan(Θ / 2) / tan(Θ' / 2) of the two angles; the equivalent
+  // F/D is the feed's F/D the design was made for; d / D is the blockage. Four decimals each.
+  const auto figure = [&content](std::size_t i) { return content->derived[i].text.toDouble(); };
+  const double degree = std::numbers::pi / 180.0;
+  EXPECT_NEAR(figure(0), 30.9189827 / 7.01356415, 0.5e-4);
+  EXPECT_NEAR(figure(1), std::tan(120.164 / 4 * degree) / std::tan(80.093 / 4 * degree), 2e-4);
+  EXPECT_NEAR(figure(2), 0.686, 0.5e-3);
+  EXPECT_NEAR(figure(3), 70.0 / 370.0, 0.5e-4);
+  for (const SheetLine& line : content->derived) EXPECT_EQ(line.text.section('.', 1).size(), 4);
 }
 
 TEST(SheetContent, NothingAfterClear) {
