@@ -9,7 +9,8 @@
 #   real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points [DPI]
 # (PATH/TO/velmora.exe and velmora_window_points.exe: the Windows programs, under Wine, where DPI
 # is the resolution of the Windows display, as its scale setting makes it: 120 for 125 %, 144 for
-# 150 %, 192 for 200 %; the window keeps its size in twips, so in pixels it grows with the DPI.)
+# 150 %, 192 for 200 %; on Linux the desktop's logical resolution. The window keeps its size in
+# twips, so in pixels it grows with the DPI.)
 set -euo pipefail
 usage="usage: real_window_test.sh PATH/TO/velmora PATH/TO/velmora_window_points [DPI]"
 program=${1:?$usage}
@@ -49,8 +50,9 @@ if [[ $program == *.exe ]]; then
     wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   done
 elif [ "$dpi" != 96 ]; then
-  echo "FAIL: a DPI other than 96 is a Windows display's setting (the Windows program under Wine)"
-  exit 1
+  # A Linux desktop's logical resolution, as its font settings (Xft.dpi) give it to Qt; the
+  # variable is the same setting for one program.
+  export QT_FONT_DPI=$dpi
 fi
 # Window pixels of a length in twips, 1440 to the inch, rounded to the nearest.
 px() { echo $((($1 * dpi + 720) / 1440)); }
