@@ -6,7 +6,7 @@
 // them, so copying a million rows costs no more than their plain text.
 //
 // A row of the table is a line of the plain text; its cells are the texts between its blanks
-// (the radius and the depth cell of a profile row, trimmed), taken as written. The empty line
+// (a row of two numbers gives two cells, trimmed), taken as written. The empty line
 // after the last line end is no row.
 
 #include <QByteArray>

@@ -125,7 +125,7 @@ QWidget* MainWindow::MakeField(const ElementEntry& entry) {
   QWidget*& slot = fields_[static_cast<std::size_t>(FieldNumber(field) - 1)];
   if (entry.multiLine) {
     // The profile table: read-only, the user selects and copies it but cannot type into it.
-    auto* table = new ProfileView(this);
+    auto* table = new TextView(this);
     ApplyColors(table, entry, QPalette::Base, QPalette::Text);
     slot = table;
     return table;
@@ -190,7 +190,7 @@ QPushButton* MainWindow::Button(Command command) const {
 // NOLINTNEXTLINE(readability-make-member-function-const)
 void MainWindow::ShowField(FieldId field, const SharedText& text) {
   QWidget* widget = FieldWidget(field);
-  if (auto* table = qobject_cast<ProfileView*>(widget)) {
+  if (auto* table = qobject_cast<TextView*>(widget)) {
     // Nothing shown when memory for its index runs out.
     table->Show(textview::TryIndex(text, table->Layout()).value_or(IndexedText()));
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
@@ -200,19 +200,19 @@ void MainWindow::ShowField(FieldId field, const SharedText& text) {
 }
 
 std::optional<IndexedText> MainWindow::IndexFor(FieldId field, SharedText text) const {
-  auto* table = qobject_cast<ProfileView*>(FieldWidget(field));
+  auto* table = qobject_cast<TextView*>(FieldWidget(field));
   if (table == nullptr) return std::nullopt;
   return textview::TryIndex(std::move(text), table->Layout());
 }
 
 // NOLINTNEXTLINE(readability-make-member-function-const)
 void MainWindow::ShowIndexed(FieldId field, IndexedText text) noexcept {
-  if (auto* table = qobject_cast<ProfileView*>(FieldWidget(field))) table->Show(std::move(text));
+  if (auto* table = qobject_cast<TextView*>(FieldWidget(field))) table->Show(std::move(text));
 }
 
 QString MainWindow::FieldText(FieldId field) const {
   QWidget* widget = FieldWidget(field);
-  if (auto* table = qobject_cast<ProfileView*>(widget)) return table->Text();
+  if (auto* table = qobject_cast<TextView*>(widget)) return table->Text();
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
   return {};
 }

@@ -12,7 +12,7 @@
 
 #include "form_layout.h"
 #include "indexed_text.h"
-#include "profile_view.h"
+#include "text_view.h"
 
 class QLineEdit;
 class QPushButton;
@@ -22,7 +22,7 @@ namespace velmora::ui {
 
 // The table's view is the text view component's.
 using textview::IndexedText;
-using textview::ProfileView;
+using textview::TextView;
 using textview::SharedText;
 
 // Each element carries its tab position under this property name, as the layout gives it.

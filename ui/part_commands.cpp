@@ -19,7 +19,7 @@
 #include "design_sheet.h"
 #include "form_layout.h"
 #include "main_window.h"
-#include "profile_view.h"
+#include "text_view.h"
 #include "qt_text.h"
 #include "stl_dialog.h"
 #include "whole_file.h"
@@ -184,7 +184,7 @@ void PartCommands::MakeActions() {
               [this, kind = row.file] { Guarded([this, kind] { Save(kind); }); });
     }
   }
-  if (auto* table = qobject_cast<ProfileView*>(window_.FieldWidget(FieldId::Text15))) {
+  if (auto* table = qobject_cast<TextView*>(window_.FieldWidget(FieldId::Text15))) {
     table->AddMenuActions(menu);
   }
 }

@@ -10,17 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "text_view_helpers.h"
+
 namespace velmora::textview {
 namespace {
 
-constexpr Width kCell = kWidthPerPixel;
-
-TextLayout Cells(Width wrapCells) {
-  std::array<Width, CharacterWidths::kAsciiCount> ascii{};
-  ascii.fill(kCell);
-  return {std::make_shared<const CharacterWidths>(ascii, [](char32_t) { return 2 * kCell; }),
-          wrapCells * kCell};
-}
+using test_helpers::Cells;
+using test_helpers::kCell;
 
 struct Step {
   enum Kind { kCollapse, kExtend, kKeepingGoal, kWord, kAll } kind;

@@ -12,18 +12,13 @@
 #include <vector>
 
 #include "cursor_motion.h"
+#include "text_view_helpers.h"
 
 namespace velmora::textview {
 namespace {
 
-constexpr Width kCell = kWidthPerPixel;
-
-TextLayout Cells(Width wrapCells) {
-  std::array<Width, CharacterWidths::kAsciiCount> ascii{};
-  ascii.fill(kCell);
-  return {std::make_shared<const CharacterWidths>(ascii, [](char32_t) { return 2 * kCell; }),
-          wrapCells * kCell};
-}
+using test_helpers::Cells;
+using test_helpers::kCell;
 
 const std::string kTallLine = std::string(600, 'x') + "\n" + std::string(200, 'y');
 const std::string kManyLines = kTallLine + [] {

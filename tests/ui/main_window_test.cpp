@@ -18,8 +18,8 @@
 #include "app.h"
 #include "form_layout.h"
 #include "part_commands.h"
-#include "profile_view.h"
 #include "started_shell.h"
+#include "text_view.h"
 
 using namespace velmora::ui;
 using velmora::FieldAt;
@@ -76,7 +76,7 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(window.Element("Label1")->palette().color(QPalette::Window), QColor(255, 255, 255));
     QVERIFY(window.Element("Label1")->autoFillBackground());
-    auto* table = qobject_cast<ProfileView*>(window.FieldWidget(velmora::FieldAt(15)));
+    auto* table = qobject_cast<TextView*>(window.FieldWidget(velmora::FieldAt(15)));
     QVERIFY(table != nullptr);
     QCOMPARE(table->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(table->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -147,8 +147,8 @@ class MainWindowTest : public QObject {
     // The STOP rule runs completely before the calculation builds the table.
     QStringList order;
     connect(LineField(form, 18), &QLineEdit::textChanged, this, [&order] { order << "STOP"; });
-    auto* tableWidget = qobject_cast<ProfileView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
-    connect(tableWidget, &ProfileView::textChanged, this, [&order] { order << "table"; });
+    auto* tableWidget = qobject_cast<TextView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
+    connect(tableWidget, &TextView::textChanged, this, [&order] { order << "table"; });
     Click(Command::Calculate);
     QCOMPARE(order, (QStringList{"STOP", "table"}));
     QCOMPARE(LineField(form, 18)->text(), QStringLiteral("37.5"));
@@ -195,7 +195,7 @@ class MainWindowTest : public QObject {
     Shell& form = Started();
     Click(Command::Calculate);
     const std::string table = form.Core().Fields().Text(velmora::FieldId::Text15);
-    auto* view = qobject_cast<ProfileView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
+    auto* view = qobject_cast<TextView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
     view->setFocus();
     QTest::keyClicks(view, "a");
     QTest::keyClick(view, Qt::Key_Return);
@@ -207,9 +207,9 @@ class MainWindowTest : public QObject {
 
   void largeTableRunsUnderAWaitCursor() {
     Shell& form = Started();
-    auto* table = qobject_cast<ProfileView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
+    auto* table = qobject_cast<TextView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
     bool waitCursorShown = false;
-    connect(table, &ProfileView::textChanged, this, [&waitCursorShown] {
+    connect(table, &TextView::textChanged, this, [&waitCursorShown] {
       const QCursor* cursor = QGuiApplication::overrideCursor();
       waitCursorShown = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
     });
@@ -248,7 +248,7 @@ class MainWindowTest : public QObject {
     QVERIFY2(field.contains(QCoreApplication::translate("QLineEdit", "&Undo")),
              qPrintable(field.join('|')));
     QVERIFY2(std::all_of(field.begin(), field.end(), japanese), qPrintable(field.join('|')));
-    auto* table = qobject_cast<ProfileView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
+    auto* table = qobject_cast<TextView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
     const QStringList menu = shown(table->viewport());
     QCOMPARE(menu.size(), 2 + static_cast<qsizetype>(kPartCommandCount));
     QVERIFY2(std::all_of(menu.begin(), menu.end(), japanese), qPrintable(menu.join('|')));

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "part_commands_fixture.h"
-#include "profile_view.h"
+#include "text_view.h"
 
 using namespace velmora::ui;
 using velmora::FieldId;
@@ -78,7 +78,7 @@ class PartCommandsTest : public PartCommandsFixture {
   void theTableMenuListsThemAfterItsOwn() {
     Started();
     Calculate();
-    auto* view = qobject_cast<ProfileView*>(form_->Window().FieldWidget(FieldId::Text15));
+    auto* view = qobject_cast<TextView*>(form_->Window().FieldWidget(FieldId::Text15));
     QWidget* viewport = view->viewport();
     const QPoint at(20, 20);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));

@@ -17,7 +17,7 @@
 
 #include "design_sheet.h"
 #include "part_commands_fixture.h"
-#include "profile_view.h"
+#include "text_view.h"
 
 using namespace velmora::ui;
 using velmora::FieldId;

@@ -2,7 +2,7 @@
 // window, emptied by Clear, in the tab order, its lines wrapped as the window shows them, named
 // for a screen reader; and a calculation that runs out of memory ends as a failing step while the
 // window goes on answering. The view's own behaviour (keys, mouse, copy, menu, scrolling) is
-// tested without the window, in tests/textview/profile_view_test.cpp.
+// tested without the window, in tests/textview/text_view_test.cpp.
 //
 // The out-of-memory cases replace this test program's global operator new (and delete) with one
 // that can be told to fail from a given size on, so that the product code needs no hook: the
@@ -29,6 +29,7 @@
 #include <new>
 #include <string>
 
+#include "../textview/text_view_helpers.h"
 #include "app.h"
 #include "main_window.h"
 #include "started_shell.h"
@@ -113,16 +114,8 @@ using velmora::textview::Line;
 
 namespace {
 
-// The field's text as the view shows it and copies it: each CR LF one "\n".
-QString Shown(const std::string& fieldText) {
-  QString text = QString::fromStdString(fieldText);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return text;
-}
-
-QString ClipboardText() {
-  return QGuiApplication::clipboard()->text();
-}
+using velmora::textview::test_helpers::ClipboardText;
+using velmora::textview::test_helpers::Shown;
 
 }  // namespace
 
@@ -141,8 +134,8 @@ class TableFieldTest : public QObject {
     form_ = StartedShell();
     return *form_;
   }
-  ProfileView* View() {
-    return qobject_cast<ProfileView*>(form_->Window().FieldWidget(velmora::FieldAt(15)));
+  TextView* View() {
+    return qobject_cast<TextView*>(form_->Window().FieldWidget(velmora::FieldAt(15)));
   }
   const std::string& TableField() { return form_->Core().Fields().Text(FieldId::Text15); }
   void Click(Command command) { ClickCommand(*form_, command); }

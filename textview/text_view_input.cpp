@@ -9,11 +9,11 @@
 #include <QTimer>
 
 #include "cursor_motion.h"
-#include "profile_view.h"
+#include "text_view.h"
 
 namespace velmora::textview {
 
-void ProfileView::keyPressEvent(QKeyEvent* event) {
+void TextView::keyPressEvent(QKeyEvent* event) {
   if (event == QKeySequence::Copy) {
     Copy();
     return;
@@ -37,7 +37,7 @@ void ProfileView::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-void ProfileView::mousePressEvent(QMouseEvent* event) {
+void TextView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0;
   MoveCursor(PositionAt(event->position().toPoint()), extend);
@@ -45,7 +45,7 @@ void ProfileView::mousePressEvent(QMouseEvent* event) {
   dragPoint_ = event->position().toPoint();
 }
 
-void ProfileView::mouseMoveEvent(QMouseEvent* event) {
+void TextView::mouseMoveEvent(QMouseEvent* event) {
   if (!dragging_ || (event->buttons() & Qt::LeftButton) == 0) return;
   dragPoint_ = event->position().toPoint();
   MoveCursor(PositionAt(dragPoint_), true);
@@ -54,7 +54,7 @@ void ProfileView::mouseMoveEvent(QMouseEvent* event) {
   if (!outside) autoScroll_->stop();
 }
 
-void ProfileView::AutoScroll() {
+void TextView::AutoScroll() {
   if (!dragging_) {
     autoScroll_->stop();
     return;
@@ -65,37 +65,37 @@ void ProfileView::AutoScroll() {
   MoveCursor(PositionAt(dragPoint_), true);
 }
 
-void ProfileView::mouseReleaseEvent(QMouseEvent* event) {
+void TextView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   dragging_ = false;
   autoScroll_->stop();
 }
 
-void ProfileView::mouseDoubleClickEvent(QMouseEvent* event) {
+void TextView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   selection_.SelectWord(Index(), PositionAt(event->position().toPoint()));
   AfterSelectionMoved();
 }
 
-void ProfileView::contextMenuEvent(QContextMenuEvent* event) {
+void TextView::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = CreateContextMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());
 }
 
-void ProfileView::focusInEvent(QFocusEvent* event) {
+void TextView::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
   update();
   viewport()->update();
 }
 
-void ProfileView::focusOutEvent(QFocusEvent* event) {
+void TextView::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
   update();
   viewport()->update();
 }
 
-void ProfileView::inputMethodEvent(QInputMethodEvent* event) {
+void TextView::inputMethodEvent(QInputMethodEvent* event) {
   event->ignore();
 }
 

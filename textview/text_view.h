@@ -1,13 +1,14 @@
 #pragma once
 
-// A read-only text view that paints only the rows it shows, as the big log viewers do; the window
-// shows its profile table (Text15) in one. It shows one thing: an IndexedText, a shared string
-// that nobody changes and its index of lines and wrapped rows, made together. No second copy of
-// the text, no text document. Its state is the scroll position and a Selection.
+// A read-only text view with a selection that paints only the rows it shows, as the big log
+// viewers do. It shows one thing: an IndexedText, a shared string that nobody changes and its
+// index of lines and wrapped rows, made together. No second copy of the text, no text document. Its
+// state is the scroll position and a Selection.
 //
 // Lines wrap at the width of the view (see TextIndex). The user selects with the left mouse
 // button (drag, Shift+click, double-click a word) and the keyboard (the keys of cursor_motion.h,
-// with Shift), selects all with Ctrl+A and copies with Ctrl+C or the Japanese context menu. A copy
+// with Shift), selects all with Ctrl+A and copies with Ctrl+C or the context menu, whose texts the
+// application translates (the view's own are English, through Qt's translation machinery). A copy
 // is the selected characters once, with one "\n" after each row (the clipboard of each platform
 // turns it into its own line ends), and on request the same rows as a table (TableMimeData).
 // Typing changes nothing.
@@ -31,12 +32,12 @@ class QTimer;
 
 namespace velmora::textview {
 
-class ProfileView : public QAbstractScrollArea {
+class TextView : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
-  explicit ProfileView(QWidget* parent = nullptr);
-  ~ProfileView() override;
+  explicit TextView(QWidget* parent = nullptr);
+  ~TextView() override;
 
   // The layout the view's rows are made for now: an owner indexes a text for it (IndexedText,
   // TryIndex) before it lets go of the old one, so that it can keep the old text shown when
@@ -56,8 +57,8 @@ class ProfileView : public QAbstractScrollArea {
   // Hands the selection to the clipboard; nothing when nothing is selected.
   void Copy() const;
 
-  // The context menu: コピー and すべてを選択, then, when the owner added any, a separator and the
-  // owner's actions. The caller owns the menu.
+  // The context menu: Copy and Select All (as translated), then, when the owner added any, a
+  // separator and the owner's actions. The caller owns the menu.
   [[nodiscard]] QMenu* CreateContextMenu(QWidget* parent);
   // Actions the owner adds to the context menu, after those it added before. The owner keeps them
   // (their enabled state, shortcut and tooltip are theirs); one it deletes leaves the menu.

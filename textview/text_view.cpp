@@ -1,4 +1,4 @@
-#include "profile_view.h"
+#include "text_view.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -37,25 +37,24 @@ std::shared_ptr<const CharacterWidths> MeasureFont(const QFont& font) {
 
 }  // namespace
 
-ProfileView::ProfileView(QWidget* parent)
-    : QAbstractScrollArea(parent), autoScroll_(new QTimer(this)) {
+TextView::TextView(QWidget* parent) : QAbstractScrollArea(parent), autoScroll_(new QTimer(this)) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled, false);
   viewport()->setCursor(Qt::IBeamCursor);
   autoScroll_->setInterval(kAutoScrollMilliseconds);
-  connect(autoScroll_, &QTimer::timeout, this, &ProfileView::AutoScroll);
+  connect(autoScroll_, &QTimer::timeout, this, &TextView::AutoScroll);
   UpdateMetrics();
   wrapWidth_ = AvailableWidth();
   Show(IndexedText());
 }
 
-ProfileView::~ProfileView() = default;
+TextView::~TextView() = default;
 
 // ---- the text and its index ----
 
-void ProfileView::Show(IndexedText text) noexcept {
+void TextView::Show(IndexedText text) noexcept {
   text_ = std::move(text);
   // Made for an older width or font: made again when memory allows, else shown as made.
   if (Index().Layout() != Layout() && !Index().Text().empty()) {
@@ -66,7 +65,7 @@ void ProfileView::Show(IndexedText text) noexcept {
   AfterNewText();
 }
 
-void ProfileView::Relayout() {
+void TextView::Relayout() {
   // The old index goes first, to give its memory to the new one.
   const SharedText shared = text_.Shared();
   text_ = IndexedText();
@@ -78,7 +77,7 @@ void ProfileView::Relayout() {
   viewport()->update();
 }
 
-void ProfileView::AfterNewText() {
+void TextView::AfterNewText() {
   selection_ = Selection();
   dragging_ = false;
   autoScroll_->stop();
@@ -90,20 +89,20 @@ void ProfileView::AfterNewText() {
   emit textChanged();
 }
 
-void ProfileView::UpdateMetrics() {
+void TextView::UpdateMetrics() {
   const QFontMetricsF metrics(font());
   lineHeight_ = std::max(1, static_cast<int>(std::ceil(metrics.height())));
   ascent_ = metrics.ascent();
   widths_ = MeasureFont(font());
 }
 
-Width ProfileView::AvailableWidth() const {
+Width TextView::AvailableWidth() const {
   return Width{std::max(1, viewport()->width() - 2 * kMargin)} * kWidthPerPixel;
 }
 
 // ---- reading the text ----
 
-QByteArray ProfileView::Bytes(Position from, Position to) const {
+QByteArray TextView::Bytes(Position from, Position to) const {
   const std::string_view text = Index().Text();
   const std::size_t end = std::min(to.Byte(), text.size());
   QByteArray bytes;
@@ -123,15 +122,15 @@ QByteArray ProfileView::Bytes(Position from, Position to) const {
   return bytes;
 }
 
-QString ProfileView::SelectedText() const {
+QString TextView::SelectedText() const {
   return QString::fromUtf8(Bytes(selection_.Start(), selection_.End()));
 }
 
-QString ProfileView::Text() const {
+QString TextView::Text() const {
   return QString::fromUtf8(Bytes(Position(0), Position(Index().Text().size())));
 }
 
-QString ProfileView::LineText(Line line) const {
+QString TextView::LineText(Line line) const {
   if (line.Number() >= Index().LineCount()) return {};
   const std::size_t begin = Index().LineBegin(line).Byte();
   return QString::fromUtf8(Index().Text().data() + begin,
@@ -140,13 +139,13 @@ QString ProfileView::LineText(Line line) const {
 
 // ---- selection, copy and the menu ----
 
-void ProfileView::SelectAll() {
+void TextView::SelectAll() {
   selection_.SelectAll(Index());
   viewport()->update();
   UpdateAccessibleLine();
 }
 
-void ProfileView::Copy() const {
+void TextView::Copy() const {
   if (!HasSelection()) return;
   try {
     // The plain text once: the clipboard takes the UTF-8 bytes as they are, and the table forms
@@ -158,14 +157,14 @@ void ProfileView::Copy() const {
   }
 }
 
-QMenu* ProfileView::CreateContextMenu(QWidget* parent) {
+QMenu* TextView::CreateContextMenu(QWidget* parent) {
   auto* menu = new QMenu(parent);
-  QAction* copy = menu->addAction(QString::fromUtf8("コピー"), this, [this] { Copy(); });
+  QAction* copy = menu->addAction(tr("Copy"), this, [this] { Copy(); });
   copy->setObjectName(QStringLiteral("copy"));
   copy->setShortcut(QKeySequence::Copy);
   copy->setEnabled(HasSelection());
   menu->addSeparator();
-  QAction* all = menu->addAction(QString::fromUtf8("すべてを選択"), this, [this] { SelectAll(); });
+  QAction* all = menu->addAction(tr("Select All"), this, [this] { SelectAll(); });
   all->setObjectName(QStringLiteral("selectAll"));
   all->setShortcut(QKeySequence::SelectAll);
   all->setEnabled(Index().TextEnd() > Position(0));
@@ -179,7 +178,7 @@ QMenu* ProfileView::CreateContextMenu(QWidget* parent) {
   return menu;
 }
 
-void ProfileView::AddMenuActions(const QList<QAction*>& actions) {
+void TextView::AddMenuActions(const QList<QAction*>& actions) {
   for (QAction* action : actions) {
     if (action != nullptr) menuActions_.append(action);
   }
@@ -187,18 +186,18 @@ void ProfileView::AddMenuActions(const QList<QAction*>& actions) {
 
 // ---- cursor ----
 
-void ProfileView::MoveCursor(Position position, bool extend, bool keepGoalX) {
+void TextView::MoveCursor(Position position, bool extend, bool keepGoalX) {
   selection_.MoveTo(Index(), position, extend, keepGoalX);
   AfterSelectionMoved();
 }
 
-void ProfileView::AfterSelectionMoved() {
+void TextView::AfterSelectionMoved() {
   EnsureCursorVisible();
   viewport()->update();
   UpdateAccessibleLine();
 }
 
-void ProfileView::EnsureCursorVisible() {
+void TextView::EnsureCursorVisible() {
   const auto row = static_cast<long long>(Index().RowOfPosition(selection_.Cursor()).Number());
   const long long top = TopRow();
   const long long page = PageRows();
@@ -209,7 +208,7 @@ void ProfileView::EnsureCursorVisible() {
   }
 }
 
-void ProfileView::UpdateAccessibleLine() {
+void TextView::UpdateAccessibleLine() {
   // A screen reader reads the cursor's line from the description, told of each change.
   const Line line = CursorLine();
   if (line == accessibleLine_) return;

@@ -7,20 +7,20 @@
 #include <climits>
 #include <cmath>
 
-#include "profile_view.h"
+#include "text_view.h"
 #include "view_units.h"
 
 namespace velmora::textview {
 
-int ProfileView::TopRow() const {
+int TextView::TopRow() const {
   return verticalScrollBar()->value();
 }
 
-int ProfileView::PageRows() const {
+int TextView::PageRows() const {
   return std::max(1, (viewport()->height() - kMargin) / lineHeight_);
 }
 
-Position ProfileView::PositionAt(const QPoint& point) const {
+Position TextView::PositionAt(const QPoint& point) const {
   const int offset = point.y() - kMargin;
   const int rowsDown =
       offset >= 0 ? offset / lineHeight_ : -((-offset + lineHeight_ - 1) / lineHeight_);
@@ -30,7 +30,7 @@ Position ProfileView::PositionAt(const QPoint& point) const {
                              ToWidth(point.x() - kMargin));
 }
 
-void ProfileView::UpdateScrollBar() {
+void TextView::UpdateScrollBar() {
   const std::size_t rows = RowCount();
   const auto page = static_cast<std::size_t>(PageRows());
   const std::size_t maximum = rows > page ? rows - page : 0;
@@ -40,7 +40,7 @@ void ProfileView::UpdateScrollBar() {
   bar->setSingleStep(1);
 }
 
-bool ProfileView::event(QEvent* event) {
+bool TextView::event(QEvent* event) {
   const bool handled = QAbstractScrollArea::event(event);
   if (event->type() == QEvent::Paint && hasFocus()) {
     // The focus frame: the frame in the highlight colour while the view has the focus.
@@ -51,7 +51,7 @@ bool ProfileView::event(QEvent* event) {
   return handled;
 }
 
-void ProfileView::paintEvent(QPaintEvent* /*event*/) {
+void TextView::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(viewport());
   painter.setFont(font());
   const auto top = static_cast<std::size_t>(TopRow());
@@ -63,7 +63,7 @@ void ProfileView::paintEvent(QPaintEvent* /*event*/) {
   }
 }
 
-void ProfileView::PaintRow(QPainter& painter, Row row, double y, bool withCursor) const {
+void TextView::PaintRow(QPainter& painter, Row row, double y, bool withCursor) const {
   const TextRow range = Index().RowAt(row);
   const std::string_view text = Index().Text();
   const QString rowText =
@@ -78,8 +78,8 @@ void ProfileView::PaintRow(QPainter& painter, Row row, double y, bool withCursor
   }
 }
 
-void ProfileView::PaintSelection(QPainter& painter, const TextRow& row, double y,
-                                 const QString& text) const {
+void TextView::PaintSelection(QPainter& painter, const TextRow& row, double y,
+                              const QString& text) const {
   const Position start = selection_.Start();
   const Position end = selection_.End();
   if (start >= end || start > row.end || end <= row.begin) return;
@@ -97,7 +97,7 @@ void ProfileView::PaintSelection(QPainter& painter, const TextRow& row, double y
   painter.restore();
 }
 
-void ProfileView::resizeEvent(QResizeEvent* event) {
+void TextView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   const Width width = AvailableWidth();
   if (width != wrapWidth_) {
@@ -107,7 +107,7 @@ void ProfileView::resizeEvent(QResizeEvent* event) {
   UpdateScrollBar();
 }
 
-void ProfileView::changeEvent(QEvent* event) {
+void TextView::changeEvent(QEvent* event) {
   QAbstractScrollArea::changeEvent(event);
   if (event->type() == QEvent::FontChange) {
     UpdateMetrics();
