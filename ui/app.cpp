@@ -9,6 +9,7 @@
 
 #include "display_start.h"
 #include "fonts.h"
+#include "japanese_texts.h"
 #include "qt_text.h"
 #include "running_mark.h"
 
@@ -30,7 +31,8 @@ void ConfigureApplication(QApplication& app) {
   InstallFontSubstitutes();
 
   // The program speaks Japanese: Qt's own texts (a field's context menu) come from its Japanese
-  // translations, installed with Qt on Debian, carried inside the program on Windows.
+  // translations, installed with Qt on Debian, carried inside the program on Windows; those of
+  // velmora's own components from the program itself.
   const QLocale japanese(QLocale::Japanese, QLocale::Japan);
   QLocale::setDefault(japanese);
   auto* translator = new QTranslator(&app);
@@ -41,6 +43,7 @@ void ConfigureApplication(QApplication& app) {
       load(QStringLiteral(":/translations"))) {
     QApplication::installTranslator(translator);
   }
+  QApplication::installTranslator(new JapaneseTexts(&app));
 }
 
 QIcon ApplicationIcon() {

@@ -17,9 +17,12 @@ new_wine_prefix() {
 
 # Between two programs the server ends after a few idle seconds, and a program that starts as it
 # ends loses its connection ("recvmsg: Connection reset by peer"): a run of many short programs
-# keeps one server for all of them.
+# keeps one server for all of them. The prefix's services then live as long as the server; they
+# are started here, on no pipe of the caller's, so that no later program's reader (CTest) waits
+# for them to close its output.
 keep_wine_server() {
   wineserver -p
+  wineboot </dev/null >/dev/null 2>&1
 }
 
 end_wine_prefix() {
