@@ -43,7 +43,9 @@ void ConfigureApplication(QApplication& app) {
       load(QStringLiteral(":/translations"))) {
     QApplication::installTranslator(translator);
   }
-  QApplication::installTranslator(new JapaneseTexts(&app));
+  // Stateless, so one for the process; it outlives the application and leaves with it.
+  static JapaneseTexts ownTexts;
+  QApplication::installTranslator(&ownTexts);
 }
 
 QIcon ApplicationIcon() {
