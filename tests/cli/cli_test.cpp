@@ -175,7 +175,8 @@ class CliTest : public QObject {
     auto values = valueField.globalMatch(QString::fromUtf8(raw));
     for (const double number : numbers) {
       QVERIFY(values.hasNext());
-      QCOMPARE(values.next().captured(1).toDouble(), number);
+      const QString written = values.next().captured(1);
+      QVERIFY2(written.toDouble() == number, qPrintable(written));
     }
     QVERIFY(!values.hasNext());
 
@@ -264,6 +265,9 @@ class CliTest : public QObject {
     QTest::newRow("facets the writer refuses")
         << QStringList{"--stl-facets", "2", "--stl", "@/x.stl"} << QByteArray() << 2
         << QStringList{"x.stl"} << "@/x.stl";
+    QTest::newRow("no file where one is refused")
+        << QStringList{"--dxf", "@/x.dxf", "--stl-facets", "2", "--stl", "@/x.stl"} << QByteArray()
+        << 2 << QStringList{"x.stl"} << "@/x.dxf";
     QTest::newRow("argument of no option")
         << QStringList{"extra"} << QByteArray() << 2 << QStringList{"extra"} << QString();
     QTest::newRow("sweep of too many")
@@ -283,8 +287,9 @@ class CliTest : public QObject {
     QTest::newRow("name of no input") << QStringList{"--dxf", "@/{diameter}.dxf"} << QByteArray()
                                       << 2 << QStringList{"{diameter}"} << "@/.dxf";
     QTest::newRow("designs: cell no number")
-        << QStringList{"--designs", "-"} << QByteArray("main-diameter\n370\n37O\n") << 2
-        << QStringList{"37O", "3"} << QString();
+        << QStringList{"--designs", "-"}
+        << QByteArray("main-diameter,sub-diameter\n370,70\n370,7O\n") << 2 << QStringList{"7O", "3"}
+        << QString();
     QTest::newRow("designs: column of no input")
         << QStringList{"--designs", "-"} << QByteArray("main-diameter,diameter\n370,70\n") << 2
         << QStringList{"diameter"} << QString();
@@ -337,10 +342,10 @@ class CliTest : public QObject {
                        "main-diameter=100 sub-diameter=100 stop=50",
                        "main-diameter=4400 sub-diameter=22 stop=11",
                        "main-diameter=10000 sub-diameter=100 stop=50"};
-    QTest::newRow("F/D by 0.01 reaches TO")
-        << QStringList{"--sweep", "main-fd=0.3:0.5:0.01", "--step", "5"} << QByteArray() << 21
-        << QList<int>{0, 7, 20}
-        << QStringList{"main-fd=0.3 step=5", "main-fd=0.37 stop=35", "main-fd=0.5"};
+    QTest::newRow("F/D by 0.1 reaches TO")
+        << QStringList{"--sweep", "main-fd=0.3:0.7:0.1", "--step", "5"} << QByteArray() << 5
+        << QList<int>{0, 2, 4}
+        << QStringList{"main-fd=0.3 step=5", "main-fd=0.5 stop=35", "main-fd=0.7"};
     QTest::newRow("refused designs carry their step")
         << QStringList{"--sweep", "main-diameter=0:370:370", "--sweep", "feed-fd=0:0.686:0.686"}
         << QByteArray() << 4 << QList<int>{0, 1, 2, 3}
