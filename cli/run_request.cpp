@@ -22,9 +22,7 @@ void RunOne(const Request& request, std::FILE* out) {
   if (run.stopped) throw CliFailure{Exit::CalculationStopped, StoppedMessage(*run.stopped)};
   const FieldSet& fields = run.calculator.Fields();
   std::string results;
-  if (request.output == Output::Table) {
-    results = fields.Text(FieldId::Text15);
-  } else {
+  if (request.output != Output::Table) {
     std::vector<Figure> figures;
     try {
       figures = ReadFigures(fields);
@@ -35,7 +33,8 @@ void RunOne(const Request& request, std::FILE* out) {
   }
   // The files first: a run that cannot write one prints no results.
   WriteDesignFiles(fields, request.files, request.fileOptions);
-  Print(out, results);
+  // The table goes out from the field's own string: a million rows are not copied first.
+  Print(out, request.output == Output::Table ? fields.Text(FieldId::Text15) : results);
 }
 
 // Rows are gathered and written in blocks: a sweep of a million designs is one write a few
