@@ -54,13 +54,14 @@ for needed in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n ${font_packag
 done
 
 # What a desktop and a software centre look for, where they look for it.
-for path in usr/bin/velmora usr/share/applications/velmora.desktop \
+for path in usr/bin/velmora usr/bin/velmora-cli usr/share/applications/velmora.desktop \
     usr/share/metainfo/org.velmora.velmora.metainfo.xml usr/share/man/man1/velmora.1.gz \
+    usr/share/man/man1/velmora-cli.1.gz \
     usr/share/doc/velmora/copyright usr/share/doc/velmora/changelog.gz; do
   if [ -f "$root/$path" ]; then pass "carries /$path"; else fail "lacks /$path"; fi
 done
 # Debian's compressed documents carry no name or time stamp, so that rebuilds are byte-identical.
-for gz in "$doc/changelog.gz" "$root/usr/share/man/man1/velmora.1.gz"; do
+for gz in "$doc/changelog.gz" "$root"/usr/share/man/man1/velmora*.1.gz; do
   if [ -f "$gz" ] && ! file "$gz" | grep -q "last modified"; then pass "${gz#"$root"} has no time stamp"
   else fail "${gz#"$root"} missing or stamped: $(file -b "$gz")"; fi
 done
@@ -79,8 +80,16 @@ else
   fail "no SVG at ${scalable#"$root"}"
 fi
 entry="$root/usr/share/applications/velmora.desktop"
-expect "desktop entry starts the packaged program" \
-  "$(sed -n 's/^Exec=//p' "$entry")" "$(basename "$(ls "$root"/usr/bin/*)")"
+exec_name=$(sed -n 's/^Exec=//p' "$entry")
+if [ -n "$exec_name" ] && [ -x "$root/usr/bin/$exec_name" ]; then
+  pass "desktop entry starts the packaged program"
+else
+  fail "desktop entry's Exec=$exec_name is no program of the package"
+fi
+# The shell's program from the unpacked package, with no display at all: the default design.
+expect "the packaged velmora-cli computes the default design" \
+  "$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/velmora-cli" --json 2>&1 |
+    grep -o '"focal-length": {"text": "[^"]*"')" '"focal-length": {"text": "159.951"'
 expect "desktop entry's icon is the packaged one" "$(sed -n 's/^Icon=//p' "$entry")" \
   "$(basename "$(ls "$root"/usr/share/icons/hicolor/32x32/apps/*.png)" .png)"
 expect "desktop entry's menu categories" "$(sed -n 's/^Categories=//p' "$entry")" "Science;Engineering;"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# clang-tidy over the program's own sources, core/, part/, sheet/, textview/ and ui/, with the committed
+# clang-tidy over the program's own sources, core/, part/, sheet/, textview/, ui/ and cli/, with the committed
 # .clang-tidy and the compile commands of a configured and built tree (default build/debug: the
 # generated headers must exist). Every finding is an error (.clang-tidy: WarningsAsErrors), so any
 # finding fails.
@@ -11,4 +11,4 @@ if [[ ! -f "$build/compile_commands.json" ]]; then
   echo "clang-tidy.sh: no $build/compile_commands.json; build first: cmake --preset debug" >&2
   exit 1
 fi
-run-clang-tidy -p "$build" -j2 -quiet "^$PWD/(core|part|sheet|textview|ui)/"
+run-clang-tidy -p "$build" -j2 -quiet "^$PWD/(core|part|sheet|textview|ui|cli)/"

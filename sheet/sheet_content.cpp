@@ -42,21 +42,11 @@ constexpr std::array<LineSpec, 13> kResults = {{
     {.field = Text14, .unit = "mm²"},
 }};
 
-// The caption the window shows for a field, from its row of the layout.
-QString CaptionOf(FieldId field) {
-  for (const ElementEntry& entry : Elements()) {
-    if (entry.field != field) continue;
-    const ElementEntry* caption = FindElement(entry.caption);
-    return caption != nullptr ? ToQString(caption->text) : QString();
-  }
-  return {};
-}
-
 template <std::size_t N>
 std::vector<SheetLine> Lines(const FieldSet& fields, const std::array<LineSpec, N>& specs) {
   std::vector<SheetLine> lines;
   for (const LineSpec& spec : specs) {
-    QString caption = CaptionOf(spec.field);
+    QString caption = WindowCaption(spec.field);
     if (const ElementEntry* marker = FindElement(spec.marker)) {
       caption = ToQString(marker->text) + QLatin1Char(' ') + caption;
     }
@@ -81,6 +71,15 @@ std::vector<SheetLine> DerivedLines(const part::DerivedFigures& figures) {
 }
 
 }  // namespace
+
+QString WindowCaption(FieldId field) {
+  for (const ElementEntry& entry : Elements()) {
+    if (entry.field != field) continue;
+    const ElementEntry* caption = FindElement(entry.caption);
+    return caption != nullptr ? ToQString(caption->text) : QString();
+  }
+  return {};
+}
 
 std::optional<SheetContent> ReadSheetContent(const FieldSet& fields, const QDate& date) {
   const std::optional<part::Design> design = part::ReadDesign(fields);

@@ -31,6 +31,9 @@ struct SheetContent {
   part::Design design;
 };
 
+// The caption the window shows beside a field, from its row of the layout.
+QString WindowCaption(FieldId field);
+
 // The content, or nothing when the fields hold no complete design (after Clear, or a press that
 // stopped at a failing step) or its derived figures are no numbers.
 std::optional<SheetContent> ReadSheetContent(const FieldSet& fields, const QDate& date);

@@ -1,6 +1,6 @@
 ; The Windows installer of velmora, built by scripts/windows/make-installer.sh with makensis:
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.00 -DVERSION_FIXED=1.0.0.0 -DPUBLISHER=...
-;            -DEXE=velmora.exe -DLICENSE=LICENSE.txt -DICON=velmora.ico
+;            -DEXE=velmora.exe -DCLI=velmora-cli.exe -DLICENSE=LICENSE.txt -DICON=velmora.ico
 ;            -DOUTFILE=velmora-1.00-setup.exe velmora.nsi
 ; Installs for the current user, without administrator rights, unless /ALLUSERS is given: then for
 ; every user of the machine, asking for an administrator's consent when it runs without it. The
@@ -264,15 +264,19 @@ Section "velmora"
   ${If} ${Errors}
     !insertmacro FailWith 2 "フォルダー $INSTDIR を作れませんでした。"
   ${EndIf}
-  ; The new files go in beside the old ones first; the old ones are replaced only when both are
-  ; written, and put back if either cannot be.
+  ; The new files go in beside the old ones first; the old ones are replaced only when all are
+  ; written, and put back if any cannot be. The command-line program (velmora-cli.exe) is not put
+  ; on the PATH: it is called by its path in the folder.
   Delete "$INSTDIR\velmora.exe.new"
+  Delete "$INSTDIR\velmora-cli.exe.new"
   Delete "$INSTDIR\uninstall.exe.new"
   ClearErrors
   File "/oname=velmora.exe.new" "${EXE}"
+  File "/oname=velmora-cli.exe.new" "${CLI}"
   WriteUninstaller "$INSTDIR\uninstall.exe.new"
   ${If} ${Errors}
     Delete "$INSTDIR\velmora.exe.new"
+    Delete "$INSTDIR\velmora-cli.exe.new"
     Delete "$INSTDIR\uninstall.exe.new"
     RMDir "$INSTDIR"  ; only if a first install left it empty
     !insertmacro FailWith 2 "$INSTDIR にファイルを書き込めませんでした。以前のインストールはそのままです。"
@@ -281,11 +285,20 @@ Section "velmora"
   ; Windows renames a running program but does not delete it: the old file's deletion is the
   ; proof that no velmora runs from it.
   Delete "$INSTDIR\velmora.exe.old"
+  Delete "$INSTDIR\velmora-cli.exe.old"
   Delete "$INSTDIR\uninstall.exe.old"
   !insertmacro SwapIn "velmora.exe"
   ${IfNot} ${Errors}
+    !insertmacro SwapIn "velmora-cli.exe"
+    ${If} ${Errors}
+      !insertmacro SwapBack "velmora.exe"
+      SetErrors
+    ${EndIf}
+  ${EndIf}
+  ${IfNot} ${Errors}
     !insertmacro SwapIn "uninstall.exe"
     ${If} ${Errors}
+      !insertmacro SwapBack "velmora-cli.exe"
       !insertmacro SwapBack "velmora.exe"
       SetErrors
     ${EndIf}
@@ -295,18 +308,21 @@ Section "velmora"
     Delete "$INSTDIR\velmora.exe.old"
     ${If} ${FileExists} "$INSTDIR\velmora.exe.old"
       !insertmacro SwapBack "velmora.exe"
+      !insertmacro SwapBack "velmora-cli.exe"
       !insertmacro SwapBack "uninstall.exe"
       SetErrors
     ${EndIf}
   ${EndIf}
   ${If} ${Errors}
     Delete "$INSTDIR\velmora.exe.new"
+    Delete "$INSTDIR\velmora-cli.exe.new"
     Delete "$INSTDIR\uninstall.exe.new"
     RMDir "$INSTDIR"
     !insertmacro FailWith ${ERROR_ACCESS_DENIED} \
       "$INSTDIR\velmora.exe を置き換えられませんでした。velmora が実行中かもしれません。$\r$\nvelmora を終了してから、もう一度インストールしてください。以前のインストールはそのままです。"
   ${EndIf}
   Delete /REBOOTOK "$INSTDIR\uninstall.exe.old"
+  Delete /REBOOTOK "$INSTDIR\velmora-cli.exe.old"
 
   StrCpy $Failed ""
   ClearErrors
@@ -381,8 +397,11 @@ Section "Uninstall"
   ${EndIf}
   StrCpy $Failed ""
   !insertmacro UnDelete "$SMPROGRAMS\${TITLE}.lnk"
+  !insertmacro UnDelete "$INSTDIR\velmora-cli.exe"
   Delete "$INSTDIR\velmora.exe.old"
   Delete "$INSTDIR\velmora.exe.new"
+  Delete "$INSTDIR\velmora-cli.exe.old"
+  Delete "$INSTDIR\velmora-cli.exe.new"
   Delete "$INSTDIR\uninstall.exe.new"
   ${If} $EXEDIR == $INSTDIR
     ; Run in place (_?=): the uninstaller cannot delete itself, Windows does at the next start.

@@ -36,8 +36,9 @@ trap cleanup EXIT
 # get them (Wine's user is always an administrator).
 next_setup=$work/velmora-next-setup.exe
 not_elevated_setup=$work/velmora-not-elevated-setup.exe
-bash "$repo/scripts/windows/make-installer.sh" "$next_exe" "$repo/LICENSE" "$next_setup"
-bash "$repo/scripts/windows/make-installer.sh" "$build/ui/velmora.exe" "$repo/LICENSE" \
+cli_exe=$build/cli/velmora-cli.exe
+bash "$repo/scripts/windows/make-installer.sh" "$next_exe" "$cli_exe" "$repo/LICENSE" "$next_setup"
+bash "$repo/scripts/windows/make-installer.sh" "$build/ui/velmora.exe" "$cli_exe" "$repo/LICENSE" \
   "$not_elevated_setup" -DTEST_NOT_ELEVATED
 # A program that runs from the install folder without velmora's mutex, as a release older than
 # the mutex would: only the locked file shows it.
@@ -125,6 +126,11 @@ check_scope() {  # scope, installer option, registry root, the other root, progr
   check "$scope: install exits 0" "$(exit_code "\"$(winepath -w "$setup")\" /S $option")" "0"
   windows_folder=$(winepath -w "$folder")
   check "$scope: program installed" "$(test -f "$folder/velmora.exe" && echo yes)" "yes"
+  check "$scope: command-line program installed, the build's" \
+    "$(cmp -s "$folder/velmora-cli.exe" "$cli_exe" && echo yes)" "yes"
+  check "$scope: command-line program runs from the folder" \
+    "$(wine "$(winepath -w "$folder")\\velmora-cli.exe" --version 2>/dev/null | tr -d '\r')" \
+    "velmora-cli $version"
   check "$scope: Start-menu entry" "$(test -f "$menu/$title.lnk" && echo yes)" "yes"
   check "$scope: entry's name" "$(reg_value "$key" DisplayName)" "$title"
   check "$scope: entry's version, the build's" "$(reg_value "$key" DisplayVersion)" "$version"

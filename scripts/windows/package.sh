@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds what a Windows user downloads, in build/windows: velmora.exe (one file, nothing to
-# install), velmora-VERSION-windows-x64.zip (the program, the licence, a read-me) and
-# velmora-VERSION-setup.exe (the NSIS installer). The first run builds the static Qt for Windows
-# (scripts/windows/build-qt.sh), later runs reuse it.
+# install), velmora-cli.exe (the same from a command prompt), velmora-VERSION-windows-x64.zip (the
+# programs, the licence, a read-me) and velmora-VERSION-setup.exe (the NSIS installer). The first
+# run builds the static Qt for Windows (scripts/windows/build-qt.sh), later runs reuse it.
 #   package.sh [PRESET]   the windows preset by default, a warning shown but not fatal; CI gives
 #                         windows-ci, the same build in the same folder with warnings as errors
 set -euo pipefail
@@ -14,9 +14,10 @@ export VELMORA_WINDOWS_QT=$qt
 
 preset=${1:-windows}
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" --target velmora
+cmake --build --preset "$preset" --target velmora velmora-cli
 out=$repo/build/windows
 exe=$out/ui/velmora.exe
+cli=$out/cli/velmora-cli.exe
 
 # The version as the program's own version record gives it, for the files' names.
 record=$(/usr/bin/python3 scripts/windows/read-version.py "$exe")
@@ -27,6 +28,7 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 # Windows' own line ends for the texts; the read-me in UTF-8 with its mark, which Notepad honours.
 cp "$exe" "$stage/velmora.exe"
+cp "$cli" "$stage/velmora-cli.exe"
 sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"
 { printf '\xef\xbb\xbf'; sed "s/@VERSION@/$version/g; s/\$/\r/" packaging/windows/README.txt; } \
   >"$stage/README.txt"
@@ -35,10 +37,11 @@ touch -d "@$(git log -1 --format=%ct 2>/dev/null || date +%s)" "$stage"/*
 
 zip_file=$out/velmora-$version-windows-x64.zip
 rm -f "$zip_file"
-(cd "$stage" && zip -q -X "$zip_file" velmora.exe LICENSE.txt README.txt)
+(cd "$stage" && zip -q -X "$zip_file" velmora.exe velmora-cli.exe LICENSE.txt README.txt)
 
 setup=$out/velmora-$version-setup.exe
-bash scripts/windows/make-installer.sh "$stage/velmora.exe" "$stage/LICENSE.txt" "$setup"
+bash scripts/windows/make-installer.sh "$stage/velmora.exe" "$stage/velmora-cli.exe" \
+  "$stage/LICENSE.txt" "$setup"
 echo "$exe"
 echo "$zip_file"
 echo "$setup"

@@ -1,0 +1,113 @@
+#include "design_figures.h"
+
+#include <QDate>
+#include <array>
+
+#include "calc_error.h"
+#include "design.h"
+#include "messages.h"
+#include "number_text.h"
+#include "sheet_content.h"
+
+namespace velmora::cli {
+namespace {
+
+using enum FieldId;
+
+struct FieldRow {
+  std::string_view key;
+  FieldId field;
+  const char* caption;  // English
+  const char* unit;
+};
+
+// In the design sheet's order: the inputs, the range, the results.
+constexpr std::array<FieldRow, 20> kFieldRows = {{
+    {"main-diameter", Text1, "main reflector diameter D", "mm"},
+    {"main-fd", Text2, "main reflector F/D", ""},
+    {"sub-diameter", Text3, "sub-reflector diameter d", "mm"},
+    {"feed-fd", Text4, "feed F/D", ""},
+    {"start", Text17, "profile START", "mm"},
+    {"stop", Text18, "profile STOP", "mm"},
+    {"step", Text19, "profile STEP", "mm"},
+    {"focal-length", Text5, "focal length F", "mm"},
+    {"aperture-angle", Text6, "aperture angle 2Θ", "deg"},
+    {"dish-depth", Text16, "dish depth", "mm"},
+    {"radiation-angle", Text7, "radiation angle 2Θ'", "deg"},
+    {"vertex-to-feed", Text21, "A: main reflector vertex to feed point", "mm"},
+    {"feed-to-sub-vertex", Text20, "B: feed point to sub-reflector vertex", "mm"},
+    {"qf", Text8, "QF", "mm"},
+    {"fq", Text9, "F'Q", "mm"},
+    {"c", Text10, "OF (c)", "mm"},
+    {"fp-feed", Text11, "F'P", "mm"},
+    {"fp", Text12, "FP", "mm"},
+    {"a", Text13, "OA (a)", "mm"},
+    {"b-squared", Text14, "b^2", "mm²"},
+}};
+
+struct DerivedRow {
+  std::string_view key;
+  const char* caption;
+  double part::DerivedFigures::*figure;
+};
+
+constexpr std::array<DerivedRow, 4> kDerivedRows = {{
+    {"eccentricity", "eccentricity e = c / a", &part::DerivedFigures::eccentricity},
+    {"magnification", "magnification M = (e + 1) / (e - 1)", &part::DerivedFigures::magnification},
+    {"equivalent-fd", "equivalent F/D = M × F/D", &part::DerivedFigures::equivalentFocalRatio},
+    {"blockage-ratio", "blockage ratio d / D", &part::DerivedFigures::blockageRatio},
+}};
+
+constexpr std::array<std::string_view, kFieldRows.size() + kDerivedRows.size()> kKeys = [] {
+  std::array<std::string_view, kFieldRows.size() + kDerivedRows.size()> keys{};
+  std::size_t k = 0;
+  for (const FieldRow& row : kFieldRows) keys.at(k++) = row.key;
+  for (const DerivedRow& row : kDerivedRows) keys.at(k++) = row.key;
+  return keys;
+}();
+
+}  // namespace
+
+std::span<const std::string_view> FigureKeys() {
+  return kKeys;
+}
+
+std::vector<Figure> ReadFigures(const FieldSet& fields) {
+  const std::optional<sheet::SheetContent> content = sheet::ReadSheetContent(fields, QDate());
+  if (!content) throw CalcError();
+  const part::DerivedFigures derived = part::Derive(content->design);
+  // The sheet's lines stand in the order of the rows above: its captions are the window's.
+  std::vector<sheet::SheetLine> lines = content->inputs;
+  lines.insert(lines.end(), content->range.begin(), content->range.end());
+  lines.insert(lines.end(), content->results.begin(), content->results.end());
+  lines.insert(lines.end(), content->derived.begin(), content->derived.end());
+  const bool japanese = JapaneseSession();
+
+  std::vector<Figure> figures;
+  figures.reserve(kKeys.size());
+  for (const FieldRow& row : kFieldRows) {
+    const sheet::SheetLine& line = lines.at(figures.size());
+    const std::string& text = fields.Text(row.field);
+    figures.push_back({row.key, japanese ? line.caption : QString::fromUtf8(row.caption), text,
+                       japanese ? line.unit : QString::fromUtf8(row.unit), ToNumber(text)});
+  }
+  for (const DerivedRow& row : kDerivedRows) {
+    const sheet::SheetLine& line = lines.at(figures.size());
+    figures.push_back({row.key,
+                       japanese ? line.caption : QString::fromUtf8(row.caption),
+                       line.text.toStdString(),
+                       {},
+                       derived.*row.figure});
+  }
+  return figures;
+}
+
+QString FieldCaption(FieldId field) {
+  if (JapaneseSession()) return sheet::WindowCaption(field);
+  for (const FieldRow& row : kFieldRows) {
+    if (row.field == field) return QString::fromUtf8(row.caption);
+  }
+  return {};
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,36 @@
+#pragma once
+
+// Every figure of a completed design, as the window and its design sheet show it: the inputs, the
+// profile's range, the results exactly as their fields hold them, and the derived figures of the
+// sheet; each with a key in English, its caption, its unit and the number the text denotes.
+
+#include <QString>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "field_set.h"
+
+namespace velmora::cli {
+
+struct Figure {
+  std::string_view key;
+  QString caption;
+  std::string text;  // exactly as the window shows it
+  QString unit;      // where the caption names none
+  double value;      // the number the text stands for (the derived figures': unrounded)
+};
+
+// The keys, in the order the figures come: also the columns of a sweep's rows.
+std::span<const std::string_view> FigureKeys();
+
+// The figures of the design the fields hold after a completed press, captioned in the session's
+// language (in Japanese, the window's own captions). Throws CalcError where a field holds no
+// number or a derived figure is none.
+std::vector<Figure> ReadFigures(const FieldSet& fields);
+
+// English caption of a field, for the messages that name a step.
+QString FieldCaption(FieldId field);
+
+}  // namespace velmora::cli
