@@ -22,8 +22,8 @@ namespace velmora::ui {
 
 // The table's view is the text view component's.
 using textview::IndexedText;
-using textview::TextView;
 using textview::SharedText;
+using textview::TextView;
 
 // Each element carries its tab position under this property name, as the layout gives it.
 inline constexpr const char* kTabIndexProperty = "tabIndex";

@@ -19,9 +19,9 @@
 #include "design_sheet.h"
 #include "form_layout.h"
 #include "main_window.h"
-#include "text_view.h"
 #include "qt_text.h"
 #include "stl_dialog.h"
+#include "text_view.h"
 #include "whole_file.h"
 
 namespace velmora::ui {
