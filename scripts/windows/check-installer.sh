@@ -68,8 +68,8 @@ reg_export() {  # key: the key as reg exports it (UTF-16 made UTF-8), nothing fo
   local try
   for try in 1 2 3; do
     rm -f "$work/key.reg"
-    if LC_ALL=C wine reg export "$1" "$(winepath -w "$work/key.reg")" /y >/dev/null \
-      2>"$work/reg.log"; then
+    # reg says why on standard output.
+    if LC_ALL=C wine reg export "$1" "$(winepath -w "$work/key.reg")" /y >"$work/reg.log" 2>&1; then
       [ "$try" = 1 ] || echo "note: reg export of $1 answered at try $try" >&2
       iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r'
       return 0
