@@ -1,5 +1,6 @@
 #include "figure_output.h"
 
+#include "csv_rows.h"
 #include "messages.h"
 #include "shortest_text.h"
 
@@ -15,19 +16,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
   out += '"';
 }
 
-// A cell quoted where it holds the separator, a quote or a line end.
-void AppendCsvCell(std::string& out, std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out += text;
-    return;
-  }
-  out += '"';
-  for (const char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
-}
+using part::AppendCsvCell;
 
 constexpr std::string_view kStoppedColumns = "stopped-at,reason";
 

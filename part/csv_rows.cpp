@@ -6,7 +6,9 @@ namespace {
 
 constexpr std::string_view kCsvLineEnd = "\r\n";
 
-void AppendCell(std::string& out, std::string_view cell) {
+}  // namespace
+
+void AppendCsvCell(std::string& out, std::string_view cell) {
   if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
     out += cell;
     return;
@@ -19,12 +21,10 @@ void AppendCell(std::string& out, std::string_view cell) {
   out += '"';
 }
 
-}  // namespace
-
 void AppendCsvRow(std::string& out, std::string_view first, std::string_view second) {
-  AppendCell(out, first);
+  AppendCsvCell(out, first);
   out += ',';
-  AppendCell(out, second);
+  AppendCsvCell(out, second);
   out += kCsvLineEnd;
 }
 

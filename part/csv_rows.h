@@ -8,6 +8,7 @@
 namespace velmora::part {
 
 // A cell is quoted, with inner quotes doubled, when it holds a comma, a quote or a line break.
+void AppendCsvCell(std::string& out, std::string_view cell);
 void AppendCsvRow(std::string& out, std::string_view first, std::string_view second);
 
 }  // namespace velmora::part
