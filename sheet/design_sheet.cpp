@@ -50,6 +50,26 @@ void PaintNotes(const PageCanvas& canvas, const std::vector<QString>& notes) {
   }
 }
 
+// The figures at the user's frequency across the page, in two columns under their heading, and
+// under them what they are. Returns where the section may start.
+double PaintElectrical(const PageCanvas& canvas, double top, double column,
+                       const ElectricalBlock& block) {
+  canvas.Painter().setPen(canvas.Pen(0.3));
+  canvas.Line(0.0, top, canvas.Size().width(), top);
+  const auto half = block.lines.begin() + static_cast<std::ptrdiff_t>((block.lines.size() + 1) / 2);
+  const double left = PaintGroup(canvas, 0.0, top + 1.0, column, block.heading,
+                                 std::vector<SheetLine>(block.lines.begin(), half));
+  const double right = PaintGroup(canvas, column + 8.0, top + 1.0, column, {},
+                                  std::vector<SheetLine>(half, block.lines.end()));
+  double y = std::max(left, right) - (kRowMm / 2.0);
+  for (const QString& remark : block.remarks) {
+    canvas.Text({2.0, y, canvas.Size().width() - 2.0, kRowMm}, Qt::AlignLeft | Qt::AlignVCenter,
+                remark, 9.0);
+    y += kRowMm;
+  }
+  return y + 2.0;
+}
+
 void PaintSheetPage(const PageCanvas& canvas, const SheetContent& content,
                     const std::vector<QString>& notes) {
   const double width = canvas.Size().width();
@@ -69,7 +89,8 @@ void PaintSheetPage(const PageCanvas& canvas, const SheetContent& content,
   const double right = PaintGroup(canvas, column + 8.0, 19.0, column, QString::fromUtf8("計算結果"),
                                   content.results);
 
-  const double top = std::max(left, right) + 2.0;
+  double top = std::max(left, right) + 2.0;
+  if (content.electrical) top = PaintElectrical(canvas, top, column, *content.electrical);
   canvas.Painter().setPen(canvas.Pen(0.3));
   canvas.Line(0.0, top, width, top);
   canvas.Text({0.0, top + 1.0, width, kRowMm}, Qt::AlignLeft | Qt::AlignVCenter,
@@ -137,8 +158,12 @@ bool PaintDesignDocument(QPagedPaintDevice& device, const SheetContent& content,
     const auto count = static_cast<int>(pieces.size());
     for (int k = 0; k < count; ++k) {
       device.newPage();
-      PaintTemplatePiece(canvas, plan.templates[t], pieces[static_cast<std::size_t>(k)],
-                         {.designName = content.designName, .number = k + 1, .count = count});
+      PaintTemplatePiece(
+          canvas, plan.templates[t], pieces[static_cast<std::size_t>(k)],
+          {.designName = content.designName,
+           .number = k + 1,
+           .count = count,
+           .accuracy = content.electrical ? content.electrical->accuracy : QString()});
       if (!next()) return false;
     }
   }

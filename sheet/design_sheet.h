@@ -1,10 +1,11 @@
 #pragma once
 
 // The printed design: page 1 the design sheet (title, date, the inputs and every result as the
-// window shows them, the derived figures, the antenna in cross-section to scale), then the
-// full-size templates of the sub-reflector and of the main reflector. One painting for every
-// paged device: a PDF file and a printer get the same pages. A template of more pages than the
-// tiling's bound is left out, and the sheet says so and names the files to use instead.
+// window shows them, the derived figures, the electrical figures when a frequency is set, the
+// antenna in cross-section to scale), then the full-size templates of the sub-reflector and of the
+// main reflector, each with the surface accuracy it must hold at that frequency. One painting for
+// every paged device: a PDF file and a printer get the same pages. A template of more pages than
+// the tiling's bound is left out, and the sheet says so and names the files to use instead.
 
 #include <QByteArray>
 #include <QPageSize>

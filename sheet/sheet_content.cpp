@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "calc_error.h"
+#include "electrical_text.h"
 #include "form_layout.h"
 #include "qt_text.h"
 
@@ -70,6 +71,31 @@ std::vector<SheetLine> DerivedLines(const part::DerivedFigures& figures) {
   };
 }
 
+ElectricalBlock ElectricalBlockAt(const part::Design& design,
+                                  const part::ElectricalInputs& inputs) {
+  const auto figures = part::Electrical(design, inputs);
+  if (const auto* problem = std::get_if<part::ElectricalProblem>(&figures)) {
+    return {.heading = ToQString(part::ElectricalHeading(inputs.frequencyGHz)),
+            .lines = {},
+            .remarks = {ToQString(part::JapaneseReason(*problem))},
+            .accuracy = {}};
+  }
+  const auto& electrical = std::get<part::ElectricalFigures>(figures);
+  ElectricalBlock block{.heading = ToQString(part::ElectricalHeading(inputs.frequencyGHz)),
+                        .lines = {},
+                        .remarks = {ToQString(part::kFirstOrderCaveat)},
+                        .accuracy = ToQString(part::AccuracyLine(electrical))};
+  const std::vector<part::ElectricalRow> rows = part::ElectricalRows(electrical);
+  for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
+    block.lines.push_back(
+        {ToQString(row->japanese), QString::fromStdString(row->text), ToQString(row->unit)});
+  }
+  if (const auto note = part::SubReflectorNote(electrical)) {
+    block.remarks.push_back(ToQString(note->japanese));
+  }
+  return block;
+}
+
 }  // namespace
 
 QString WindowCaption(FieldId field) {
@@ -81,7 +107,9 @@ QString WindowCaption(FieldId field) {
   return {};
 }
 
-std::optional<SheetContent> ReadSheetContent(const FieldSet& fields, const QDate& date) {
+std::optional<SheetContent> ReadSheetContent(
+    const FieldSet& fields, const QDate& date,
+    const std::optional<part::ElectricalInputs>& electrical) {
   const std::optional<part::Design> design = part::ReadDesign(fields);
   if (!design) return std::nullopt;
   part::DerivedFigures figures;
@@ -99,6 +127,8 @@ std::optional<SheetContent> ReadSheetContent(const FieldSet& fields, const QDate
       .results = Lines(fields, kResults),
       .derived = DerivedLines(figures),
       .design = *design,
+      .electrical =
+          electrical ? std::optional(ElectricalBlockAt(*design, *electrical)) : std::nullopt,
   };
 }
 

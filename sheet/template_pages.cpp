@@ -137,6 +137,10 @@ void DrawHeader(const PageCanvas& canvas, const TemplateDrawing& drawing, const 
                     .arg(kTileOverlapMm),
                 8.0);
   }
+  if (!label.accuracy.isEmpty()) {
+    canvas.Text({width * 0.6, 13.5, width * 0.4, 5.0}, Qt::AlignRight | Qt::AlignVCenter,
+                label.accuracy, 9.0);
+  }
 }
 
 }  // namespace

@@ -52,6 +52,7 @@ struct PieceLabel {
   QString designName;
   int number = 1;  // from 1
   int count = 1;
+  QString accuracy;  // the surface accuracy the part must hold at the user's frequency, or empty
 };
 
 void PaintTemplatePiece(const PageCanvas& canvas, const TemplateDrawing& drawing,
