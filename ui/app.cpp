@@ -58,12 +58,18 @@ QIcon ApplicationIcon() {
 
 Shell::Shell(double dotsPerInch)
     : window_(std::make_unique<MainWindow>(dotsPerInch)),
-      partCommands_(new PartCommands(*window_, calculator_)) {
+      frequency_(new FrequencyWindow(*window_)),
+      partCommands_(new PartCommands(*window_, calculator_, *frequency_)) {
+  // The frequency window's entry comes after the part commands' in the table's menu.
+  if (auto* table = qobject_cast<TextView*>(window_->FieldWidget(FieldId::Text15))) {
+    table->AddMenuActions(frequency_->MenuActions());
+  }
   connect(window_.get(), &MainWindow::commandRaised, this, &Shell::OnCommand);
   // A field refuses in its widget what it would not keep, so the edit arrives whole.
   connect(window_.get(), &MainWindow::fieldEdited, this,
           [this](FieldId field, const QString& text) {
             calculator_.Fields().StoreUserText(field, text.toStdString());
+            frequency_->ShowDesign(partCommands_->ShownDesign());
           });
 }
 
@@ -94,7 +100,12 @@ void Shell::OnCommand(Command command) {
       return;
   }
   ShowWrittenFields();
+  RefreshCommands();
+}
+
+void Shell::RefreshCommands() {
   partCommands_->Refresh();
+  frequency_->ShowDesign(partCommands_->ShownDesign());
 }
 
 void Shell::Calculate() {
@@ -116,6 +127,7 @@ void Shell::Calculate() {
   });
   ShowWrittenFields(std::move(indexed));
   partCommands_->Calculated();
+  frequency_->ShowDesign(partCommands_->ShownDesign());
   if (large) QGuiApplication::restoreOverrideCursor();
 }
 

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "calculator.h"
+#include "frequency_window.h"
 #include "main_window.h"
 #include "part_commands.h"
 #include "velmora_version.h"
@@ -46,15 +47,21 @@ class Shell : public QObject {
   Calculator& Core() { return calculator_; }
   // Print, PDF and the part files, in the table's context menu.
   PartCommands& PartFileCommands() { return *partCommands_; }
+  // The design at a frequency, opened from the same menu.
+  FrequencyWindow& Frequency() { return *frequency_; }
 
  private:
   void OnCommand(Command command);
   void Calculate();
   // Shows each field the last handler wrote; a table indexed ahead is shown with its index.
   void ShowWrittenFields(std::optional<IndexedText> indexed = std::nullopt);
+  // Tells the part commands and the frequency window whether the window still shows the design of
+  // its last completed press.
+  void RefreshCommands();
 
   Calculator calculator_;
   std::unique_ptr<MainWindow> window_;
+  FrequencyWindow* frequency_;  // owned by the window
   PartCommands* partCommands_;  // owned by the window
 };
 

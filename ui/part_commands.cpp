@@ -18,6 +18,7 @@
 #include "curve_sampling.h"
 #include "design_sheet.h"
 #include "form_layout.h"
+#include "frequency_window.h"
 #include "main_window.h"
 #include "qt_text.h"
 #include "stl_dialog.h"
@@ -143,7 +144,8 @@ bool NativePrintDialog(QPrinter& printer, QWidget* parent) {
 
 }  // namespace
 
-PartCommands::PartCommands(MainWindow& window, const Calculator& calculator)
+PartCommands::PartCommands(MainWindow& window, const Calculator& calculator,
+                           const FrequencyWindow& frequency)
     : QObject(&window),
       askSavePath(NativeSavePath),
       showFailure(NativeFailure),
@@ -154,7 +156,8 @@ PartCommands::PartCommands(MainWindow& window, const Calculator& calculator)
       askProgress(NativeProgress),
       today(&QDate::currentDate),
       window_(window),
-      calculator_(calculator) {
+      calculator_(calculator),
+      frequency_(frequency) {
   MakeActions();
   connect(&window_, &MainWindow::fieldEdited, this, [this] { Refresh(); });
   Refresh();
@@ -222,8 +225,21 @@ void PartCommands::Calculated() {
   Refresh();
 }
 
+bool PartCommands::ShowsCalculatedDesign() const {
+  return calculator_.LastPressCompleted() && shownDesign_ && *shownDesign_ == ShownTexts();
+}
+
+std::optional<part::Design> PartCommands::ShownDesign() const {
+  if (!ShowsCalculatedDesign()) return std::nullopt;
+  return part::ReadDesign(calculator_.Fields());
+}
+
+std::optional<sheet::SheetContent> PartCommands::Content() const {
+  return sheet::ReadSheetContent(calculator_.Fields(), today(), frequency_.Setting());
+}
+
 void PartCommands::Refresh() {
-  available_ = calculator_.LastPressCompleted() && shownDesign_ && *shownDesign_ == ShownTexts();
+  available_ = ShowsCalculatedDesign();
   for (std::size_t k = 0; k < actions_.size(); ++k) {
     actions_[k]->setEnabled(available_);
     actions_[k]->setToolTip(
@@ -267,8 +283,7 @@ bool PartCommands::AskChoices(PartFile kind, FileOptions& options, std::set<Part
 
 void PartCommands::Save(PartFile preferred) {
   if (!available_) return;
-  const std::optional<sheet::SheetContent> content =
-      sheet::ReadSheetContent(calculator_.Fields(), today());
+  const std::optional<sheet::SheetContent> content = Content();
   if (!content) {
     Fail(QString::fromUtf8("保存できませんでした。"), NoSurface());
     return;
@@ -317,8 +332,7 @@ void PartCommands::Save(PartFile preferred) {
 
 void PartCommands::Print() {
   if (!available_) return;
-  const std::optional<sheet::SheetContent> content =
-      sheet::ReadSheetContent(calculator_.Fields(), today());
+  const std::optional<sheet::SheetContent> content = Content();
   const QString what = QString::fromUtf8("印刷できませんでした。");
   if (!content) {
     Fail(what, NoSurface());

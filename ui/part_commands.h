@@ -5,7 +5,8 @@
 // DXF. The commands live in the table's
 // context menu and answer Ctrl+P and Ctrl+S anywhere in the window; they are enabled only while
 // the window shows the design of a press of Calculate that completed, so every output describes
-// what the window shows.
+// what the window shows. The sheet carries the electrical figures at the frequency the user set in
+// the frequency window, when one is set.
 
 #include <QDate>
 #include <QObject>
@@ -26,6 +27,7 @@ class QWidget;
 
 namespace velmora::ui {
 
+class FrequencyWindow;
 class MainWindow;
 
 // The entries in the order of the menu.
@@ -47,7 +49,7 @@ inline constexpr const char* kNeedsCalculation = "計算すると使えます";
 
 class PartCommands : public QObject {
  public:
-  PartCommands(MainWindow& window, const Calculator& calculator);
+  PartCommands(MainWindow& window, const Calculator& calculator, const FrequencyWindow& frequency);
 
   [[nodiscard]] QAction* Action(PartCommand command) const;
   [[nodiscard]] bool Available() const { return available_; }
@@ -56,6 +58,9 @@ class PartCommands : public QObject {
   void Calculated();
   // After any other handler or the user's edit: whether the window still shows that design.
   void Refresh();
+  // That design while the window shows it, else nothing; as the fields hold it now, whatever
+  // Refresh was last told.
+  [[nodiscard]] std::optional<part::Design> ShownDesign() const;
 
   // The native dialogs and today's date, replaceable so that tests drive the commands.
   // Save dialog: the proposed path, the filters, the chosen filter in and out; "" for cancel.
@@ -72,6 +77,8 @@ class PartCommands : public QObject {
  private:
   void MakeActions();
   [[nodiscard]] QStringList ShownTexts() const;
+  [[nodiscard]] bool ShowsCalculatedDesign() const;
+  [[nodiscard]] std::optional<sheet::SheetContent> Content() const;
   // Runs a command so that nothing it throws leaves the slot: a message says what went wrong.
   void Guarded(const std::function<void()>& command);
   // Asks the choices `kind` takes, once a save; false when the user cancels.
@@ -83,6 +90,7 @@ class PartCommands : public QObject {
 
   MainWindow& window_;
   const Calculator& calculator_;
+  const FrequencyWindow& frequency_;
   std::array<QAction*, kPartCommandCount> actions_{};
   std::optional<QStringList> shownDesign_;  // the fields' texts at the completed press
   bool available_ = false;

@@ -7,8 +7,10 @@ WRITER writes the PDF of a design (velmora_write_design_pdf OUT.pdf [D]). Checke
 (A4), the faces embedded, every input and result text exactly as the fields hold them and the
 Japanese captions (pdftotext), the two 100 mm rules, the sub-reflector's depths and the main
 reflector's depth between its vertex and rim planes measured on the page rendered at 600 dpi, each
-template's pieces numbered in turn and no fewer than the paper needs, and that the template of a
-dish of more pages than the bound is left out with the sentence that says so.
+template's pieces numbered in turn and no fewer than the paper needs, that the template of a
+dish of more pages than the bound is left out with the sentence that says so, and, at a frequency
+typed into the frequency window, the electrical block and each template's accuracy line against
+their formulas, no word of the sheet over another.
 """
 import math
 import os
@@ -29,6 +31,12 @@ CAPTIONS = ["カセグレン副反射鏡 計算プログラム", "主反射鏡�
             "輻射器 F/D", "焦点距離 mm", "開口角２Θ deg", "輻射角２Θ deg", "DISH深さ mm",
             "底面からFEED点", "FEED点から副反射鏡", "OF (c)", "OA (a)", "b^2", "F'Q", "F'P",
             "100 % で印刷してください (実寸)", "velmora-D370-d70"]
+
+# A design's D, the frequency typed into the frequency window, and whether its sub-reflector (d 70)
+# is under 10 wavelengths; None where the typed frequency is no good one and the sheet has no block.
+ELECTRICAL_ROWS = [("370", "10", True), ("1200", "30", True), ("370", "100", False),
+                   ("370", "abc", None), ("370", "2000", None)]
+EFFICIENCY, SUB_DIAMETER = 0.65, 70.0
 
 failures = []
 
@@ -307,6 +315,46 @@ def check_pieces_of_sub(pdf, diameter):
     return len(found[0]) if found and len(found) == 1 and found[0] else -1
 
 
+def electrical(diameter, frequency):
+    """By the formulas: λ = c / f; η (π D / λ)² less the blockage (1 − (d / D)²)², in dBi; the
+    rms surface error that costs 0.5 dB by Ruze's exp(−(4π ε / λ)²)."""
+    wavelength = 299792458 / (frequency * 1e9) * 1000
+    gain = 10 * math.log10(EFFICIENCY * (math.pi * diameter / wavelength) ** 2)
+    gain += 10 * math.log10((1 - (SUB_DIAMETER / diameter) ** 2) ** 2)
+    return gain, wavelength / (4 * math.pi) * math.sqrt(0.05 * math.log(10))
+
+
+def overlapping_words(pdf):
+    """The pairs of words above page 1's section that overlap: the blocks stand apart."""
+    boxes = [(*map(float, box[:4]), box[4]) for box in re.findall(
+        r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>',
+        run("pdftotext", "-bbox", "-f", "1", "-l", "1", pdf, "-"))]
+    section = next(box[3] for box in boxes if box[4] == "断面図")
+    boxes = [box for box in boxes if box[1] <= section]
+    return [(a[4], b[4]) for k, a in enumerate(boxes) for b in boxes[k + 1:]
+            if a[0] < b[2] - 0.1 and b[0] < a[2] - 0.1 and a[1] < b[3] - 0.1 and b[1] < a[3] - 0.1]
+
+
+def check_electrical(writer, work, diameter, frequency, small):
+    pdf = os.path.join(work, f"electrical-{diameter}-{frequency}.pdf")
+    subprocess.run(tool(writer, pdf) + [diameter, frequency], check=True)
+    sheet, where = page_text(pdf, 1), f"D {diameter} at {frequency!r} GHz"
+    if small is None:
+        check("電気的な目安" not in sheet and "面精度" not in words(run("pdftotext", pdf, "-")),
+              f"{where}: no electrical block and no accuracy line")
+        return
+    gain, rms = electrical(float(diameter), float(frequency))
+    check(f"電気的な目安 (f = {frequency} GHz)" in sheet and "目安: 開口効率 η を仮定した一次近似" in sheet,
+          f"{where}: the block's heading and its first-order line")
+    check(f"{gain:.2f}" in sheet.split(" ") and "dBi" in sheet, f"{where}: the gain {gain:.2f} dBi")
+    check(("10 波長未満" in sheet) == small, f"{where}: the note of a small sub-reflector: {small}")
+    accuracy = f"面精度 0.5 dB: ± {rms:#.3g} mm rms"
+    check(all(accuracy in page_text(pdf, p) for p in range(2, pages_of(pdf) + 1)),
+          f"{where}: every template says {accuracy!r}")
+    overlaps = overlapping_words(pdf)
+    check(not overlaps, f"{where}: no word over another above the section {overlaps}")
+
+
 def tool(writer, path):
     """The writer's command line; velmora.exe's writer runs under Wine and takes Windows paths."""
     if not writer.endswith(".exe"):
@@ -350,6 +398,9 @@ def main():
     check_rules(render(large, 4, os.path.join(work, "tile")), "a piece of the main reflector")
     for diameter in (20000, 100000):
         check_left_out(writer, work, diameter)
+    for row in ELECTRICAL_ROWS:
+        check_electrical(writer, work, *row)
+    check(not overlapping_words(default), "the sheet without a frequency: no word over another")
 
     print(f"{len(failures)} failed")
     return 1 if failures else 0

@@ -250,7 +250,7 @@ class MainWindowTest : public QObject {
     QVERIFY2(std::all_of(field.begin(), field.end(), japanese), qPrintable(field.join('|')));
     auto* table = qobject_cast<TextView*>(form.Window().FieldWidget(velmora::FieldAt(15)));
     const QStringList menu = shown(table->viewport());
-    QCOMPARE(menu.size(), 2 + static_cast<qsizetype>(kPartCommandCount));
+    QCOMPARE(menu.size(), 3 + static_cast<qsizetype>(kPartCommandCount));
     QVERIFY2(std::all_of(menu.begin(), menu.end(), japanese), qPrintable(menu.join('|')));
   }
 

@@ -102,7 +102,8 @@ class PartCommandsTest : public PartCommandsFixture {
                      Utf8("副反射鏡のプロファイルを CSV で保存…|"), Utf8("副反射鏡を STL で保存…|"),
                      QStringLiteral("-"), Utf8("主反射鏡の断面を DXF で保存…|"),
                      Utf8("主反射鏡のプロファイルを CSV で保存…|"), Utf8("主反射鏡を STL で保存…|"),
-                     QStringLiteral("-"), Utf8("組立図を DXF で保存…|")}));
+                     QStringLiteral("-"), Utf8("組立図を DXF で保存…|"), QStringLiteral("-"),
+                     Utf8("周波数と電気的な目安…|")}));
     QVERIFY(menu->toolTipsVisible());
   }
 

@@ -1,9 +1,10 @@
 // Writes the design sheet and templates of a design as the program does, through the window's own
 // "PDF で保存" command with the save dialog answered: for the checks that read the PDF back with
 // other programs.
-//   velmora_write_design_pdf OUT.pdf [D]
+//   velmora_write_design_pdf OUT.pdf [D [F]]
 // D, when given, is typed into the main reflector diameter before Calculate; the other inputs keep
-// their start-up values. Exits 1 when the command reports a failure.
+// their start-up values. F, when given, is typed into the frequency window's field (GHz), so that
+// the sheet carries the electrical figures. Exits 1 when the command reports a failure.
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +19,7 @@ using namespace velmora::ui;
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc < 2) {
-    std::fputs("usage: velmora_write_design_pdf OUT.pdf [D]\n", stderr);
+    std::fputs("usage: velmora_write_design_pdf OUT.pdf [D [F]]\n", stderr);
     return 2;
   }
   ConfigureApplication(app);
@@ -29,6 +30,10 @@ int main(int argc, char** argv) {
     const QString typed = QString::fromLocal8Bit(argv[2]);
     diameter->setText(typed);
     emit diameter->textEdited(typed);
+  }
+  if (argc > 3) {
+    auto* frequency = shell.Frequency().findChild<QLineEdit*>(QStringLiteral("frequency"));
+    frequency->setText(QString::fromLocal8Bit(argv[3]));
   }
   shell.Window().Button(Command::Calculate)->click();
 
