@@ -1,6 +1,5 @@
-// The electrical figures against published worked values and against their formulas worked apart
-// (in Python's own floating point) at a few designs; the typed inputs' reasons; the texts and units
-// a reader gets; and the examples of the number texts' comments.
+// The electrical figures against published values and their formulas worked apart (in Python), the
+// typed inputs' reasons, the texts and units a reader gets, and the number texts' examples.
 
 #include <gtest/gtest.h>
 
@@ -24,13 +23,12 @@ ElectricalFigures At(double D, double d, double f, double eta) {
 }
 
 TEST(electrical, published_worked_values) {
-  // A 3 m dish at 10 GHz with η = 0.55: 47.35 dBi before blockage (the usual dish calculators').
+  // A 3 m dish at 10 GHz with η = 0.55: 47.35 dBi before blockage (the usual dish calculators');
+  // Ruze's 1 dB at ε = λ / 26.2 (4π / √(0.1 ln 10)); 70 λ / D: 0.70° for a hundred wavelengths.
   const ElectricalFigures dish = At(3000.0, 300.0, 10.0, 0.55);
   EXPECT_NEAR(dish.wavelength, 29.9792458, 1e-12);
   EXPECT_NEAR(dish.apertureGainDbi, 47.35, 0.005);
-  // Ruze: 1 dB of loss at ε = λ / 26.2 (4π / √(0.1 ln 10)).
   EXPECT_NEAR(dish.wavelength / dish.surfaceRms[2], 26.188, 0.001);
-  // 70 λ / D: 0.70° for a hundred wavelengths.
   EXPECT_NEAR(dish.halfPowerBeamwidth, 0.69952, 1e-5);
 }
 
@@ -45,8 +43,6 @@ TEST(electrical, figures_against_the_formulas_worked_apart) {
        0.3165903385628024, 5.671749205405405, 0.8094754565983794, 2.3349486663870644},
       {"3000/300 at 12 GHz, η 0.7 -> 49.98 dBi", 3000, 300, 12, 0.7, 49.98361381081244,
        0.08729610804900181, 0.5829297794444445, 0.6745628804986495, 12.008307427133474},
-      {"1200/150 at 30 GHz -> 49.66 dBi", 1200, 150, 30, 0.65, 49.661766977098424,
-       0.13678849060610931, 0.5829297794444444, 0.2698251521994598, 15.010384283916844},
       {"370/70 at 1000 GHz -> 8 µm at 0.5 dB", 370, 70, 1000, 0.65, 69.89975144309258,
        0.3165903385628024, 0.05671749205405406, 0.008094754565983795, 233.4948666387064},
   };
@@ -64,55 +60,45 @@ TEST(electrical, figures_against_the_formulas_worked_apart) {
 
 TEST(electrical, typed_inputs_and_their_reasons) {
   using enum ElectricalProblem;
-  struct Case {
-    const char* frequency;
-    const char* efficiency;
-    std::variant<ElectricalInputs, ElectricalProblem> expected;
+  struct Good {
+    const char *frequency, *efficiency;
+    double gigahertz, eta;
   };
-  const Case cases[] = {
-      {"10", "", ElectricalInputs{10.0, 0.65}},
-      {" 12.5 ", "0.55", ElectricalInputs{12.5, 0.55}},
-      {"1000", "1", ElectricalInputs{1000.0, 1.0}},
-      {"1e3", " ", ElectricalInputs{1000.0, 0.65}},
-      {"", "", NoFrequency},
-      {"ten", "", FrequencyNotANumber},
-      {"1,5", "", FrequencyNotANumber},
-      {"0", "", FrequencyZero},
-      {"-0", "", FrequencyZero},
-      {"-10", "", FrequencyNegative},
-      {"1000.5", "", FrequencyTooHigh},
-      {"1e309", "", FrequencyNotANumber},
-      {"10", "x", EfficiencyNotANumber},
-      {"10", "0", EfficiencyOutOfRange},
-      {"10", "1.2", EfficiencyOutOfRange},
-      {"10", "-0.5", EfficiencyOutOfRange},
-  };
-  for (const Case& c : cases) {
+  for (const Good& c : {Good{"10", "", 10, 0.65}, Good{" 12.5 ", "0.55", 12.5, 0.55},
+                        Good{"1000", "1", 1000, 1}, Good{"1e3", " ", 1000, 0.65}}) {
     const auto read = ReadElectricalInputs(c.frequency, c.efficiency);
-    ASSERT_EQ(read.index(), c.expected.index()) << c.frequency << " / " << c.efficiency;
-    if (const auto* problem = std::get_if<ElectricalProblem>(&c.expected)) {
-      EXPECT_EQ(std::get<ElectricalProblem>(read), *problem) << c.frequency;
-      EXPECT_FALSE(JapaneseReason(*problem).empty());
-      EXPECT_FALSE(EnglishReason(*problem).empty());
-    } else {
-      const auto& inputs = std::get<ElectricalInputs>(c.expected);
-      EXPECT_EQ(std::get<ElectricalInputs>(read).frequencyGHz, inputs.frequencyGHz);
-      EXPECT_EQ(std::get<ElectricalInputs>(read).efficiency, inputs.efficiency);
-    }
+    ASSERT_TRUE(std::holds_alternative<ElectricalInputs>(read)) << c.frequency;
+    EXPECT_EQ(std::get<ElectricalInputs>(read).frequencyGHz, c.gigahertz) << c.frequency;
+    EXPECT_EQ(std::get<ElectricalInputs>(read).efficiency, c.eta) << c.efficiency;
+  }
+  struct Bad {
+    const char *frequency, *efficiency;
+    ElectricalProblem problem;
+  };
+  for (const Bad& c :
+       {Bad{"", "", NoFrequency}, Bad{"ten", "", FrequencyNotANumber}, Bad{"0", "", FrequencyZero},
+        Bad{"-0", "", FrequencyZero}, Bad{"-10", "", FrequencyNegative},
+        Bad{"1000.5", "", FrequencyTooHigh}, Bad{"1e309", "", FrequencyNotANumber},
+        Bad{"10", "x", EfficiencyNotANumber}, Bad{"10", "0", EfficiencyOutOfRange},
+        Bad{"10", "1.2", EfficiencyOutOfRange}}) {
+    const auto read = ReadElectricalInputs(c.frequency, c.efficiency);
+    ASSERT_TRUE(std::holds_alternative<ElectricalProblem>(read)) << c.frequency;
+    EXPECT_EQ(std::get<ElectricalProblem>(read), c.problem) << c.frequency << " " << c.efficiency;
+    EXPECT_FALSE(JapaneseReason(c.problem).empty() || EnglishReason(c.problem).empty());
   }
 }
 
+// No sub-reflector, one as large as the dish or larger, and a gain that underflows to nothing.
 TEST(electrical, designs_without_figures) {
-  Design design;
-  design.mainDiameter = 370.0;
-  for (const double d : {0.0, -70.0, 370.0, 400.0}) {
+  const double cases[][2] = {
+      {0.0, 10.0}, {-70.0, 10.0}, {370.0, 10.0}, {400.0, 10.0}, {70.0, 1e-300}};
+  for (const auto& [d, f] : cases) {
+    Design design;
+    design.mainDiameter = 370.0;
     design.subDiameter = d;
-    EXPECT_TRUE(std::holds_alternative<ElectricalProblem>(Electrical(design, {.frequencyGHz = 10})))
-        << "d " << d;
+    EXPECT_TRUE(std::holds_alternative<ElectricalProblem>(Electrical(design, {.frequencyGHz = f})))
+        << "d " << d << " at " << f << " GHz";
   }
-  design.subDiameter = 70.0;  // a gain that underflows to nothing has no decibels
-  EXPECT_TRUE(
-      std::holds_alternative<ElectricalProblem>(Electrical(design, {.frequencyGHz = 1e-300})));
 }
 
 TEST(electrical_text, texts_and_units_of_the_default_design_at_10_ghz) {
@@ -132,7 +118,6 @@ TEST(electrical_text, texts_and_units_of_the_default_design_at_10_ghz) {
   EXPECT_FALSE(SubReflectorNote(At(370.0, 70.0, 50.0, 0.65)).has_value());  // 11.7 λ
 }
 
-// The examples of decimal_text.h, as its comments give them.
 TEST(decimal_text, examples_of_the_comments) {
   struct Case {
     double value;

@@ -3,8 +3,7 @@
 // other programs.
 //   velmora_write_design_pdf OUT.pdf [D [F]]
 // D, when given, is typed into the main reflector diameter before Calculate; the other inputs keep
-// their start-up values. F, when given, is typed into the frequency window's field (GHz), so that
-// the sheet carries the electrical figures. Exits 1 when the command reports a failure.
+// their start-up values; F into the frequency window. Exits 1 when the command reports a failure.
 
 #include <QAction>
 #include <QApplication>
@@ -32,8 +31,7 @@ int main(int argc, char** argv) {
     emit diameter->textEdited(typed);
   }
   if (argc > 3) {
-    auto* frequency = shell.Frequency().findChild<QLineEdit*>(QStringLiteral("frequency"));
-    frequency->setText(QString::fromLocal8Bit(argv[3]));
+    shell.Frequency().findChild<QLineEdit*>("frequency")->setText(QString::fromLocal8Bit(argv[3]));
   }
   shell.Window().Button(Command::Calculate)->click();
 
