@@ -15,8 +15,7 @@ void AppendDecimal(std::string& out, double value);
 
 // Appends `value` rounded to `decimals` places, to nearest from its exact binary value (a tie,
 // which only a value of few binary places can be, to even): 47.353 -> "47.35" (2), 0.5 -> "0.500"
-// (3), 2.5 -> "2" (0). A value that rounds to zero is written without a minus sign: -0.004 ->
-// "0.00" (2).
+// (3). A value that rounds to zero is written without a minus sign: -0.004 -> "0.00" (2).
 void AppendFixed(std::string& out, double value, int decimals);
 
 // Appends `value` rounded to `digits` significant digits (at least 1), in fixed form, the zeros

@@ -7,9 +7,9 @@ WRITER writes the PDF of a design (velmora_write_design_pdf OUT.pdf [D [F]]). Ch
 (A4), the faces embedded, every input and result text exactly as the fields hold them and the
 Japanese captions (pdftotext), the two 100 mm rules, the sub-reflector's depths and the main
 reflector's depth between its vertex and rim planes measured on the page rendered at 600 dpi, each
-template's pieces numbered in turn and no fewer than the paper needs, that the template of a
-dish of more pages than the bound is left out with the sentence that says so, and, at a frequency
-F, the electrical block and the templates' accuracy line by their formulas.
+template's pieces numbered in turn and no fewer than the paper needs, and that the template of a
+dish of more pages than the bound is left out with the sentence that says so. At a frequency F:
+the electrical block and the templates' accuracy line by their formulas.
 """
 import math
 import os
@@ -34,7 +34,6 @@ CAPTIONS = ["カセグレン副反射鏡 計算プログラム", "主反射鏡�
 # D, F typed into the frequency window, and whether d 70 is under 10 wavelengths (None: no block).
 ELECTRICAL_ROWS = [("370", "10", True), ("1200", "30", True), ("370", "100", False),
                    ("370", "abc", None), ("370", "2000", None)]
-EFFICIENCY, SUB_DIAMETER = 0.65, 70.0
 
 failures = []
 
@@ -314,10 +313,10 @@ def check_pieces_of_sub(pdf, diameter):
 
 
 def electrical(diameter, frequency):
-    """λ = c / f; η (π D / λ)² less (1 − (d / D)²)², in dBi; ε for 0.5 dB by exp(−(4π ε / λ)²)."""
+    """λ = c / f; η (π D / λ)² less (1 − (d / D)²)² in dBi (η 0.65, d 70); ε for 0.5 dB by Ruze."""
     wavelength = 299792458 / (frequency * 1e9) * 1000
-    gain = 10 * math.log10(EFFICIENCY * (math.pi * diameter / wavelength) ** 2)
-    gain += 10 * math.log10((1 - (SUB_DIAMETER / diameter) ** 2) ** 2)
+    gain = 10 * math.log10(0.65 * (math.pi * diameter / wavelength) ** 2)
+    gain += 10 * math.log10((1 - (70 / diameter) ** 2) ** 2)
     return gain, wavelength / (4 * math.pi) * math.sqrt(0.05 * math.log(10))
 
 
