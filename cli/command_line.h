@@ -4,14 +4,14 @@
 // it is; a value is checked when it is read, so that nothing is calculated or written from a
 // command line with a mistake in it.
 
-#include <QString>
-#include <QStringList>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "design_files.h"
 #include "design_inputs.h"
-#include "part_files.h"
+#include "file_kinds.h"
 #include "sweep.h"
 
 namespace velmora::cli {
@@ -24,21 +24,18 @@ struct Request {
   InputTexts inputs;
   Output output = Output::Text;
   std::vector<FileRequest> files;
-  ui::FileOptions fileOptions;
+  part::FileOptions fileOptions;
   std::vector<SweepAxis> sweeps;
-  std::optional<QString> designsPath;
+  std::optional<std::string> designsPath;
   [[nodiscard]] bool ManyDesigns() const { return !sweeps.empty() || designsPath.has_value(); }
 };
 
-// Throws CliFailure (exit 2, with the usage) for an unknown option, a missing or wrong value, or
-// options that do not go together.
-Request ReadCommandLine(const QStringList& arguments);
+// `arguments` as the program got them, its own name first. Throws CliFailure (exit 2, with the
+// usage) for an unknown option, a missing or wrong value, or options that do not go together.
+Request ReadCommandLine(const std::vector<std::string>& arguments);
 
-// The help: usage, what the program does, every option, the exit codes.
-QString HelpText();
-
-// Whether the arguments ask for the PDF, which alone needs fonts and a (virtual) screen: read
-// before any application object exists.
-bool AsksForPdf(int argc, const char* const* argv);
+// The help: usage, what the program does, every option with what it takes when left out, the
+// exit codes. `program` is the program's name as it was called.
+std::string HelpText(std::string_view program);
 
 }  // namespace velmora::cli

@@ -1,13 +1,12 @@
 #include "design_figures.h"
 
-#include <QDate>
 #include <array>
 
 #include "calc_error.h"
 #include "design.h"
 #include "messages.h"
 #include "number_text.h"
-#include "sheet_content.h"
+#include "sheet_text.h"
 
 namespace velmora::cli {
 namespace {
@@ -73,39 +72,38 @@ std::span<const std::string_view> FigureKeys() {
 }
 
 std::vector<Figure> ReadFigures(const FieldSet& fields) {
-  const std::optional<sheet::SheetContent> content = sheet::ReadSheetContent(fields, QDate());
-  if (!content) throw CalcError();
-  const part::DerivedFigures derived = part::Derive(content->design);
+  const std::optional<sheet::SheetText> sheet = sheet::ReadSheetText(fields);
+  if (!sheet) throw CalcError();
   // The sheet's lines stand in the order of the rows above: its captions are the window's.
-  std::vector<sheet::SheetLine> lines = content->inputs;
-  lines.insert(lines.end(), content->range.begin(), content->range.end());
-  lines.insert(lines.end(), content->results.begin(), content->results.end());
-  lines.insert(lines.end(), content->derived.begin(), content->derived.end());
+  std::vector<sheet::TextLine> lines = sheet->inputs;
+  for (const auto* part : {&sheet->range, &sheet->results, &sheet->derived}) {
+    lines.insert(lines.end(), part->begin(), part->end());
+  }
   const bool japanese = JapaneseSession();
 
   std::vector<Figure> figures;
   figures.reserve(kKeys.size());
   for (const FieldRow& row : kFieldRows) {
-    const sheet::SheetLine& line = lines.at(figures.size());
+    const sheet::TextLine& line = lines.at(figures.size());
     const std::string& text = fields.Text(row.field);
-    figures.push_back({row.key, japanese ? line.caption : QString::fromUtf8(row.caption), text,
-                       japanese ? line.unit : QString::fromUtf8(row.unit), ToNumber(text)});
+    figures.push_back({row.key, japanese ? line.caption : row.caption, text,
+                       japanese ? line.unit : row.unit, ToNumber(text)});
   }
   for (const DerivedRow& row : kDerivedRows) {
-    const sheet::SheetLine& line = lines.at(figures.size());
+    const sheet::TextLine& line = lines.at(figures.size());
     figures.push_back({row.key,
-                       japanese ? line.caption : QString::fromUtf8(row.caption),
-                       line.text.toStdString(),
+                       japanese ? line.caption : row.caption,
+                       line.text,
                        {},
-                       derived.*row.figure});
+                       sheet->figures.*row.figure});
   }
   return figures;
 }
 
-QString FieldCaption(FieldId field) {
-  if (JapaneseSession()) return sheet::WindowCaption(field);
+std::string FieldCaption(FieldId field) {
+  if (JapaneseSession()) return std::string(sheet::WindowCaptionText(field));
   for (const FieldRow& row : kFieldRows) {
-    if (row.field == field) return QString::fromUtf8(row.caption);
+    if (row.field == field) return row.caption;
   }
   return {};
 }

@@ -4,7 +4,6 @@
 // profile's range, the results exactly as their fields hold them, and the derived figures of the
 // sheet; each with a key in English, its caption, its unit and the number the text denotes.
 
-#include <QString>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,9 +15,9 @@ namespace velmora::cli {
 
 struct Figure {
   std::string_view key;
-  QString caption;
+  std::string caption;
   std::string text;  // exactly as the window shows it
-  QString unit;      // where the caption names none
+  std::string unit;  // where the caption names none
   double value;      // the number the text stands for (the derived figures': unrounded)
 };
 
@@ -30,7 +29,7 @@ std::span<const std::string_view> FigureKeys();
 // number or a derived figure is none.
 std::vector<Figure> ReadFigures(const FieldSet& fields);
 
-// English caption of a field, for the messages that name a step.
-QString FieldCaption(FieldId field);
+// A field's caption in the session's language, for the messages that name a step.
+std::string FieldCaption(FieldId field);
 
 }  // namespace velmora::cli

@@ -1,57 +1,90 @@
 #include "design_files.h"
 
-#include <QDate>
-#include <QDir>
-#include <QRegularExpression>
 #include <stdexcept>
+#include <utility>
 
 #include "calc_error.h"
 #include "cli_failure.h"
 #include "curve_sampling.h"
 #include "messages.h"
-#include "whole_file.h"
+#include "pdf_maker.h"
+#include "sheet_text.h"
+#include "system_files.h"
 
 namespace velmora::cli {
 namespace {
 
-const QRegularExpression& BracedName() {
-  static const QRegularExpression name(QStringLiteral("\\{([^{}]*)\\}"));
+// A "{name}" of a file name: where it stands and the name between its braces.
+struct BracedName {
+  std::size_t begin;
+  std::size_t end;  // one past the closing brace
+  std::string_view name;
+};
+
+// Each brace pair with no brace between them, from the left.
+std::vector<BracedName> BracedNames(std::string_view pattern) {
+  std::vector<BracedName> names;
+  std::size_t from = 0;
+  while (true) {
+    const std::size_t open = pattern.find('{', from);
+    if (open == std::string_view::npos) break;
+    const std::size_t close = pattern.find_first_of("{}", open + 1);
+    if (close == std::string_view::npos) break;
+    from = close;
+    if (pattern[close] == '{') continue;
+    names.push_back({open, close + 1, pattern.substr(open + 1, close - open - 1)});
+    from = close + 1;
+  }
+  return names;
+}
+
+std::string FileName(std::string_view pattern,
+                     const std::array<std::string, kInputNames.size()>& texts) {
+  std::string name;
+  std::size_t from = 0;
+  for (const BracedName& braced : BracedNames(pattern)) {
+    name += pattern.substr(from, braced.begin - from);
+    name += texts.at(InputIndex(braced.name).value());
+    from = braced.end;
+  }
+  name += pattern.substr(from);
   return name;
 }
 
-QString FileName(const QString& pattern, const std::array<std::string, kInputNames.size()>& texts) {
-  QString name;
-  qsizetype from = 0;
-  auto matches = BracedName().globalMatch(pattern);
-  while (matches.hasNext()) {
-    const QRegularExpressionMatch match = matches.next();
-    name += pattern.mid(from, match.capturedStart() - from);
-    const auto input = InputIndex(match.captured(1).toStdString());
-    name += QString::fromStdString(texts.at(input.value()));
-    from = match.capturedEnd();
-  }
-  return name + pattern.mid(from);
+CliFailure CannotMake(const std::string& path, const std::string& reason, Exit exit) {
+  return {exit, Say(phrase::kCannotMake, {NativeSeparators(path), reason})};
 }
 
-CliFailure CannotMake(const QString& path, const QString& reason, Exit exit) {
-  return {exit, Say(phrase::kCannotMake).arg(QDir::toNativeSeparators(path), reason)};
+// The bytes of one file of a design that can be drawn.
+std::string Bytes(const FileRequest& request, const std::string& path, const FieldSet& fields,
+                  const part::Design& design, const part::FileOptions& options, PdfMaker& pdf) {
+  try {
+    if (request.option.kind == part::PartFile::Pdf) return pdf.Make(fields, path);
+    return part::PartFileBytes(request.option.kind, design, fields.Text(FieldId::Text15), options)
+        .value();
+  } catch (const CalcError&) {
+    throw CannotMake(path, Say(phrase::kNoSurface), Exit::CalculationStopped);
+  } catch (const TooManyPoints&) {
+    throw CannotMake(path, Say(phrase::kTooManyPoints), Exit::CalculationStopped);
+  } catch (const std::invalid_argument& refused) {
+    throw CannotMake(path, Say(phrase::kWriterRefuses, {refused.what()}), Exit::Usage);
+  }
 }
 
 }  // namespace
 
 void CheckNamePattern(const FileRequest& request, bool manyDesigns) {
-  const QString option = QString::fromLatin1(request.option.name);
   bool named = false;
-  auto matches = BracedName().globalMatch(request.pattern);
-  while (matches.hasNext()) {
-    const QString name = matches.next().captured(1);
-    if (!InputIndex(name.toStdString())) {
-      throw CliFailure{Exit::Usage, Say(phrase::kUnknownName).arg(option, request.pattern, name)};
+  for (const BracedName& braced : BracedNames(request.pattern)) {
+    if (!InputIndex(braced.name)) {
+      throw CliFailure{Exit::Usage, Say(phrase::kUnknownName,
+                                        {request.option.name, request.pattern, braced.name})};
     }
     named = true;
   }
   if (manyDesigns && !named) {
-    throw CliFailure{Exit::Usage, Say(phrase::kNeedsPattern).arg(option, request.pattern)};
+    throw CliFailure{Exit::Usage,
+                     Say(phrase::kNeedsPattern, {request.option.name, request.pattern})};
   }
 }
 
@@ -62,33 +95,23 @@ std::array<std::string, kInputNames.size()> InputTextsOf(const FieldSet& fields)
 }
 
 void WriteDesignFiles(const FieldSet& fields, const std::vector<FileRequest>& requests,
-                      const ui::FileOptions& options) {
+                      const part::FileOptions& options, PdfMaker& pdf) {
   if (requests.empty()) return;
-  const std::optional<sheet::SheetContent> content =
-      sheet::ReadSheetContent(fields, QDate::currentDate());
+  // A design the sheet can describe (its derived figures numbers) is one the files can be made of.
+  const std::optional<sheet::SheetText> sheet = sheet::ReadSheetText(fields);
   const auto texts = InputTextsOf(fields);
   // Every file is made before the first is written, so a design that cannot be drawn writes none.
-  std::vector<std::pair<QString, QByteArray>> files;
+  std::vector<std::pair<std::string, std::string>> files;
   for (const FileRequest& request : requests) {
-    const QString path = FileName(request.pattern, texts);
-    if (!content) throw CannotMake(path, Say(phrase::kNoSurface), Exit::CalculationStopped);
-    try {
-      std::optional<QByteArray> bytes =
-          ui::PartFileBytes(request.option.kind, *content, fields.Text(FieldId::Text15), options);
-      files.emplace_back(path, bytes.value_or(QByteArray()));
-    } catch (const CalcError&) {
-      throw CannotMake(path, Say(phrase::kNoSurface), Exit::CalculationStopped);
-    } catch (const TooManyPoints&) {
-      throw CannotMake(path, Say(phrase::kTooManyPoints), Exit::CalculationStopped);
-    } catch (const std::invalid_argument& refused) {
-      throw CannotMake(path, Say(phrase::kWriterRefuses).arg(QString::fromUtf8(refused.what())),
-                       Exit::Usage);
-    }
+    std::string path = FileName(request.pattern, texts);
+    if (!sheet) throw CannotMake(path, Say(phrase::kNoSurface), Exit::CalculationStopped);
+    std::string bytes = Bytes(request, path, fields, sheet->design, options, pdf);
+    files.emplace_back(std::move(path), std::move(bytes));
   }
   for (const auto& [path, bytes] : files) {
-    if (const std::optional<QString> reason = ui::WriteWholeFile(path, bytes)) {
+    if (const std::optional<std::string> reason = WriteWholeFile(path, bytes)) {
       throw CliFailure{Exit::FileNotWritten,
-                       Say(phrase::kCannotWrite).arg(QDir::toNativeSeparators(path), *reason)};
+                       Say(phrase::kCannotWrite, {NativeSeparators(path), *reason})};
     }
   }
 }

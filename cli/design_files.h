@@ -3,7 +3,6 @@
 // The files a design is saved as, each asked for by an option that names it; a file's name may
 // hold an input's name in braces, which each design of a sweep fills with its own text.
 
-#include <QString>
 #include <array>
 #include <string>
 #include <string_view>
@@ -11,29 +10,31 @@
 
 #include "design_inputs.h"
 #include "field_set.h"
-#include "part_files.h"
+#include "file_kinds.h"
 
 namespace velmora::cli {
 
+class PdfMaker;
+
 struct FileOption {
   std::string_view name;  // the option without its dashes
-  ui::PartFile kind;
+  part::PartFile kind;
 };
 
 inline constexpr std::array<FileOption, 8> kFileOptions = {{
-    {"pdf", ui::PartFile::Pdf},
-    {"dxf", ui::PartFile::Dxf},
-    {"csv", ui::PartFile::Csv},
-    {"stl", ui::PartFile::Stl},
-    {"main-dxf", ui::PartFile::MainDxf},
-    {"main-csv", ui::PartFile::MainCsv},
-    {"main-stl", ui::PartFile::MainStl},
-    {"assembly-dxf", ui::PartFile::AssemblyDxf},
+    {"pdf", part::PartFile::Pdf},
+    {"dxf", part::PartFile::Dxf},
+    {"csv", part::PartFile::Csv},
+    {"stl", part::PartFile::Stl},
+    {"main-dxf", part::PartFile::MainDxf},
+    {"main-csv", part::PartFile::MainCsv},
+    {"main-stl", part::PartFile::MainStl},
+    {"assembly-dxf", part::PartFile::AssemblyDxf},
 }};
 
 struct FileRequest {
   FileOption option;
-  QString pattern;  // the file's name as given, braces and all
+  std::string pattern;  // the file's name as given, braces and all
 };
 
 // Refuses (exit 2) a brace that names no input, and, for `manyDesigns`, a name without any.
@@ -42,10 +43,10 @@ void CheckNamePattern(const FileRequest& request, bool manyDesigns);
 // The design's input texts, as the fields hold them, by the index of kInputNames.
 std::array<std::string, kInputNames.size()> InputTextsOf(const FieldSet& fields);
 
-// Writes every requested file of the completed design the fields hold. Throws CliFailure: exit 1
-// where the design cannot be drawn, 2 where a writer refuses a choice, 3 where a file cannot be
-// written (that file left as it was).
+// Writes every requested file of the completed design the fields hold, the PDF by `pdf`. Throws
+// CliFailure: exit 1 where the design cannot be drawn, 2 where a writer refuses a choice, 3 where
+// a file cannot be written (that file left as it was) or made.
 void WriteDesignFiles(const FieldSet& fields, const std::vector<FileRequest>& requests,
-                      const ui::FileOptions& options);
+                      const part::FileOptions& options, PdfMaker& pdf);
 
 }  // namespace velmora::cli

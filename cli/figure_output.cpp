@@ -25,10 +25,10 @@ constexpr std::string_view kStoppedColumns = "stopped-at,reason";
 std::string FiguresText(const std::vector<Figure>& figures) {
   std::string out;
   for (const Figure& figure : figures) {
-    out += figure.caption.toStdString();
+    out += figure.caption;
     out += ": ";
     out += figure.text;
-    if (!figure.unit.isEmpty()) out += ' ' + figure.unit.toStdString();
+    if (!figure.unit.empty()) out += ' ' + figure.unit;
     out += '\n';
   }
   return out;
@@ -71,7 +71,7 @@ std::string SweepRow(const std::vector<Figure>& figures) {
 }
 
 std::string RefusedRow(const std::array<std::string, kInputNames.size()>& inputs,
-                       std::string_view stoppedAt, const QString& reason) {
+                       std::string_view stoppedAt, std::string_view reason) {
   std::string out;
   for (const std::string_view key : FigureKeys()) {
     if (const auto input = InputIndex(key)) AppendCsvCell(out, inputs.at(*input));
@@ -79,7 +79,7 @@ std::string RefusedRow(const std::array<std::string, kInputNames.size()>& inputs
   }
   out += stoppedAt;
   out += ',';
-  AppendCsvCell(out, reason.toStdString());
+  AppendCsvCell(out, reason);
   out += '\n';
   return out;
 }
@@ -88,11 +88,10 @@ std::string StoppedAtText(const FailingStep& step) {
   return step.number == 0 ? std::string("table") : ShortestText(step.number);
 }
 
-QString StoppedMessage(const FailingStep& step) {
-  if (step.number == 0) return Say(phrase::kStoppedAtTable).arg(Say(phrase::kTableFails));
-  return Say(phrase::kStoppedAt)
-      .arg(CountText(static_cast<std::uint64_t>(step.number)), FieldCaption(step.result),
-           Say(phrase::kArithmeticFails));
+std::string StoppedMessage(const FailingStep& step) {
+  if (step.number == 0) return Say(phrase::kStoppedAtTable, {Say(phrase::kTableFails)});
+  return Say(phrase::kStoppedAt, {CountText(static_cast<std::uint64_t>(step.number)),
+                                  FieldCaption(step.result), Say(phrase::kArithmeticFails)});
 }
 
 }  // namespace velmora::cli

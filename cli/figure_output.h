@@ -2,7 +2,9 @@
 
 // A design's figures as text for a reader, as one JSON object, and as a CSV row of a sweep.
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "design_figures.h"
@@ -22,11 +24,11 @@ std::string SweepRow(const std::vector<Figure>& figures);
 // A design the calculation refused: its inputs as the fields held them, where it stopped (the
 // step's number, "table", or "derived" where the sheet's figures are no numbers) and why.
 std::string RefusedRow(const std::array<std::string, kInputNames.size()>& inputs,
-                       std::string_view stoppedAt, const QString& reason);
+                       std::string_view stoppedAt, std::string_view reason);
 // Where the step stands in a refused row.
 std::string StoppedAtText(const FailingStep& step);
 
 // "the calculation stopped at step 4, radiation angle 2Θ': ..." in the session's language.
-QString StoppedMessage(const FailingStep& step);
+std::string StoppedMessage(const FailingStep& step);
 
 }  // namespace velmora::cli

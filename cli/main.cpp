@@ -1,18 +1,16 @@
-// velmora-cli: the window's calculation, table and files from a shell.
+// velmora-cli: the window's calculation, table and files from a shell. No toolkit is loaded but
+// for a PDF (pdf_maker.h), so that a design's figures come as fast as the process can start.
 
-#include <QCoreApplication>
-#include <QGuiApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
-#include <memory>
+#include <string>
+#include <string_view>
 
 #include "cli_failure.h"
 #include "command_line.h"
-#include "fonts.h"
 #include "messages.h"
 #include "run_request.h"
+#include "system_files.h"
+#include "utf8_reader.h"
 #include "velmora_version.h"
 
 #ifdef _WIN32
@@ -34,63 +32,42 @@ void SetUpStandardStreams() {
 #endif
 }
 
-void Say(std::FILE* stream, const QString& text) {
-  const QByteArray bytes = text.toUtf8();
-  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-  if (!text.endsWith(QLatin1Char('\n'))) std::fputc('\n', stream);
+void Print(std::FILE* stream, const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+  if (!text.ends_with('\n')) std::fputc('\n', stream);
 }
 
-// Standard error carries this program's messages only: Qt's remarks on its set-up (a runtime folder
-// that the offscreen platform would like) are no concern of the shell user.
-void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtFatalMsg) Say(stderr, message);
-}
-
-// Qt's own messages (an unknown option, the help's headings) in Japanese where the session is.
-void LoadQtTranslations(QCoreApplication& app) {
-  if (!JapaneseSession()) return;
-  auto* translator = new QTranslator(&app);
-  const auto load = [&](const QString& folder) {
-    return translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                            QStringLiteral("_"), folder);
-  };
-  if (load(QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-      load(QStringLiteral(":/translations"))) {
-    QCoreApplication::installTranslator(translator);
+// A message repeats what the user gave (an option, a cell, a path), which may hold bytes of no
+// character: each such byte is said as U+FFFD, so that standard error is always UTF-8.
+std::string AsUtf8(std::string_view text) {
+  std::string out;
+  for (std::size_t at = 0; at < text.size();) {
+    const velmora::Utf8Character character = velmora::ReadUtf8Character(text, at);
+    out += character.value == velmora::kReplacementCharacter ? "\uFFFD"
+                                                             : text.substr(at, character.bytes);
+    at += character.bytes;
   }
-}
-
-// The PDF's faces and pages need a screen's font machinery: a virtual one, only when asked for.
-std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
-  if (!AsksForPdf(argc, argv)) return std::make_unique<QCoreApplication>(argc, argv);
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  auto app = std::make_unique<QGuiApplication>(argc, argv);
-  velmora::ui::InstallFontSubstitutes();
-  return app;
+  return out;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   SetUpStandardStreams();
-  qInstallMessageHandler(QuietQt);
-  const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("velmora-cli"));
-  QCoreApplication::setApplicationVersion(QString::fromLatin1(velmora::version::kDisplayVersion));
-  LoadQtTranslations(*app);
+  const std::vector<std::string> arguments = ProgramArguments(argc, argv);
+  const std::string program = arguments.empty() ? std::string("velmora-cli") : arguments.front();
   try {
-    const Request request = ReadCommandLine(QCoreApplication::arguments());
+    const Request request = ReadCommandLine(arguments);
     if (request.help) {
-      Say(stdout, HelpText());
+      Print(stdout, HelpText(program));
     } else if (request.version) {
-      Say(stdout,
-          QStringLiteral("velmora-cli ") + QString::fromLatin1(velmora::version::kDisplayVersion));
+      Print(stdout, std::string("velmora-cli ") + velmora::version::kDisplayVersion);
     } else {
       RunRequest(request, stdout);
     }
   } catch (const CliFailure& failure) {
-    Say(stderr, QStringLiteral("velmora-cli: ") + failure.message);
-    if (failure.showUsage) Say(stderr, HelpText());
+    Print(stderr, "velmora-cli: " + AsUtf8(failure.message));
+    if (failure.showUsage) Print(stderr, HelpText(program));
     return static_cast<int>(failure.exit);
   }
   return std::fflush(stdout) == 0 ? 0 : static_cast<int>(Exit::FileNotWritten);

@@ -1,9 +1,12 @@
 #pragma once
 
 // What the program says, in English, or in Japanese in a Japanese session, as the window speaks
-// Japanese: every message and the help come from these phrases.
+// Japanese: every message and the help come from these phrases. A phrase's %1, %2, ... are its
+// place markers, filled in one pass (a filled text's own "%1" stays as it is).
 
-#include <QString>
+#include <initializer_list>
+#include <string>
+#include <string_view>
 
 namespace velmora::cli {
 
@@ -12,10 +15,15 @@ struct Phrase {
   const char* japanese;
 };
 
-// Whether the session's locale is Japanese.
+// Whether the session speaks Japanese, by the locale names of its environment as a desktop
+// program reads them: LC_ALL, else LC_MESSAGES, else LANG ("C" and "POSIX" speak English), unless
+// the first language of LANGUAGE says otherwise; on Windows LANG, else the user's locale.
 bool JapaneseSession();
-// The phrase in the session's language.
-QString Say(const Phrase& phrase);
+// Whether a locale name ("ja_JP.UTF-8", "ja", "jpn_JP") names the Japanese language.
+bool NamesJapanese(std::string_view localeName);
+
+// The phrase in the session's language, its place markers filled with `values`.
+std::string Say(const Phrase& phrase, std::initializer_list<std::string_view> values = {});
 
 namespace phrase {
 
@@ -24,18 +32,18 @@ inline constexpr Phrase kSummary{
     "every result, the profile table, the part files, and sweeps of many designs.",
     "4 つの入力からカセグレンアンテナの寸法を velmora のウィンドウと同じに計算します:\n"
     "すべての結果、プロファイル表、部品のファイル、多数の設計の一括計算。"};
-inline constexpr Phrase kMainDiameter{"Main reflector diameter D, mm (370).",
-                                      "主反射鏡の直径 D、mm (370)。"};
-inline constexpr Phrase kMainFd{"Main reflector F/D (0.4323).", "主反射鏡の F/D (0.4323)。"};
-inline constexpr Phrase kSubDiameter{"Sub-reflector diameter d, mm (70).",
-                                     "副反射鏡の直径 d、mm (70)。"};
-inline constexpr Phrase kFeedFd{"F/D the feed is designed for (0.686).", "輻射器の F/D (0.686)。"};
-inline constexpr Phrase kStart{"First radius of the profile table, mm (0).",
-                               "プロファイル表の最初の半径、mm (0)。"};
+inline constexpr Phrase kMainDiameter{"Main reflector diameter D, mm (%1).",
+                                      "主反射鏡の直径 D、mm (%1)。"};
+inline constexpr Phrase kMainFd{"Main reflector F/D (%1).", "主反射鏡の F/D (%1)。"};
+inline constexpr Phrase kSubDiameter{"Sub-reflector diameter d, mm (%1).",
+                                     "副反射鏡の直径 d、mm (%1)。"};
+inline constexpr Phrase kFeedFd{"F/D the feed is designed for (%1).", "輻射器の F/D (%1)。"};
+inline constexpr Phrase kStart{"First radius of the profile table, mm (%1).",
+                               "プロファイル表の最初の半径、mm (%1)。"};
 inline constexpr Phrase kStop{"Last radius of the profile table, mm (half the sub-reflector).",
                               "プロファイル表の最後の半径、mm (副反射鏡の半径)。"};
-inline constexpr Phrase kStep{"Radius step of the profile table, mm (1).",
-                              "プロファイル表の半径の間隔、mm (1)。"};
+inline constexpr Phrase kStep{"Radius step of the profile table, mm (%1).",
+                              "プロファイル表の半径の間隔、mm (%1)。"};
 inline constexpr Phrase kJson{"Print the results as one JSON object.",
                               "結果を 1 つの JSON オブジェクトで出力します。"};
 inline constexpr Phrase kTable{"Print the profile table.", "プロファイル表を出力します。"};
@@ -55,16 +63,16 @@ inline constexpr Phrase kMainStl{"Write the main reflector as an STL shell.",
                                  "主反射鏡を STL で書きます。"};
 inline constexpr Phrase kAssemblyDxf{"Write the assembly drawing as a DXF.",
                                      "組立図を DXF で書きます。"};
-inline constexpr Phrase kStlThickness{"Thickness of the sub-reflector's solid, mm (3).",
-                                      "副反射鏡の STL の厚さ、mm (3)。"};
-inline constexpr Phrase kStlFacets{"Facets per turn of the sub-reflector's solid (360).",
-                                   "副反射鏡の STL の 1 周の分割数 (360)。"};
-inline constexpr Phrase kMainStlThickness{"Thickness of the main reflector's shell, mm (2).",
-                                          "主反射鏡の STL の厚さ、mm (2)。"};
-inline constexpr Phrase kMainStlFacets{"Facets per turn of the main reflector's shell (360).",
-                                       "主反射鏡の STL の 1 周の分割数 (360)。"};
-inline constexpr Phrase kMainCsvStep{"Radius step of the main reflector's CSV, mm (5).",
-                                     "主反射鏡の CSV の半径の間隔、mm (5)。"};
+inline constexpr Phrase kStlThickness{"Thickness of the sub-reflector's solid, mm (%1).",
+                                      "副反射鏡の STL の厚さ、mm (%1)。"};
+inline constexpr Phrase kStlFacets{"Facets per turn of the sub-reflector's solid (%1).",
+                                   "副反射鏡の STL の 1 周の分割数 (%1)。"};
+inline constexpr Phrase kMainStlThickness{"Thickness of the main reflector's shell, mm (%1).",
+                                          "主反射鏡の STL の厚さ、mm (%1)。"};
+inline constexpr Phrase kMainStlFacets{"Facets per turn of the main reflector's shell (%1).",
+                                       "主反射鏡の STL の 1 周の分割数 (%1)。"};
+inline constexpr Phrase kMainCsvStep{"Radius step of the main reflector's CSV, mm (%1).",
+                                     "主反射鏡の CSV の半径の間隔、mm (%1)。"};
 inline constexpr Phrase kSweep{
     "Many designs: NAME (an input's option without dashes) from FROM to TO by STEP; given more "
     "than once, every combination. One CSV row a design.",
@@ -134,6 +142,39 @@ inline constexpr Phrase kNoDerived{
     "the design's derived figures are no numbers (e = c / a with a of 0, or e of 1)",
     "この設計の離心率などは数になりません (a が 0 または e が 1)"};
 inline constexpr Phrase kProfileTable{"the profile table", "プロファイル表"};
+
+// The help's frame and the parser's words, as Qt's command-line parser and its Japanese
+// translation gave them, so the help and the usage errors read as they always have.
+inline constexpr Phrase kUsage{"Usage: %1", "使い方: %1"};
+inline constexpr Phrase kOptionsWord{"[options]", "[オプション]"};
+inline constexpr Phrase kOptionsHeading{"Options:", "オプション:"};
+inline constexpr Phrase kHelp{"Displays help on commandline options.",
+                              "Displays help on commandline options."};
+inline constexpr Phrase kHelpAll{"Displays help including Qt specific options.",
+                                 "Displays help including Qt specific options."};
+inline constexpr Phrase kVersion{"Displays version information.", "バージョン情報を表示する。"};
+inline constexpr Phrase kUnknownOption{"Unknown option '%1'.", "'%1' は未知のオプションです。"};
+inline constexpr Phrase kUnknownOptions{"Unknown options: %1.", "未知のオプション: %1."};
+inline constexpr Phrase kMissingValue{"Missing value after '%1'.", "'%1' の後の値が欠けています。"};
+inline constexpr Phrase kUnexpectedValue{"Unexpected value after '%1'.",
+                                         "'%1' の後が予期せぬ値です。"};
+
+// Why a file cannot be read or written, in the words the window's file layer uses; any other
+// reason is the system's own (strerror, in the session's language).
+inline constexpr Phrase kNoFileName{"No file name specified", "No file name specified"};
+inline constexpr Phrase kOpenDirectory{"file to open is a directory",
+                                       "ディレクトリを開こうとしました"};
+inline constexpr Phrase kSaveDirectory{"Filename refers to a directory",
+                                       "ファイルではなくディレクトリを参照しています"};
+inline constexpr Phrase kNotWritable{"Existing file %1 is not writable",
+                                     "既存のファイル %1 は書き込み可能ではありません"};
+inline constexpr Phrase kPermissionDenied{"Permission denied", "許可されていません"};
+inline constexpr Phrase kTooManyOpenFiles{"Too many open files", "開かれたファイルが多すぎます"};
+inline constexpr Phrase kNoSuchFile{"No such file or directory",
+                                    "そのようなファイルやディレクトリはありません"};
+inline constexpr Phrase kNoSpace{"No space left on device", "デバイスに空き容量がありません"};
+inline constexpr Phrase kNoPdfMaker{"the PDF maker %1 cannot be loaded (%2)",
+                                    "PDF を作るモジュール %1 を読み込めません (%2)"};
 
 }  // namespace phrase
 }  // namespace velmora::cli

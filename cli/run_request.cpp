@@ -8,6 +8,7 @@
 #include "design_run.h"
 #include "figure_output.h"
 #include "messages.h"
+#include "pdf_maker.h"
 
 namespace velmora::cli {
 namespace {
@@ -16,7 +17,7 @@ void Print(std::FILE* out, std::string_view text) {
   std::fwrite(text.data(), 1, text.size(), out);
 }
 
-void RunOne(const Request& request, std::FILE* out) {
+void RunOne(const Request& request, std::FILE* out, PdfMaker& pdf) {
   DesignRun run;
   RunDesign(request.inputs, run);
   if (run.stopped) throw CliFailure{Exit::CalculationStopped, StoppedMessage(*run.stopped)};
@@ -32,7 +33,7 @@ void RunOne(const Request& request, std::FILE* out) {
     results = request.output == Output::Json ? FiguresJson(figures) : FiguresText(figures);
   }
   // The files first: a run that cannot write one prints no results.
-  WriteDesignFiles(fields, request.files, request.fileOptions);
+  WriteDesignFiles(fields, request.files, request.fileOptions, pdf);
   // The table goes out from the field's own string: a million rows are not copied first.
   Print(out, request.output == Output::Table ? fields.Text(FieldId::Text15) : results);
 }
@@ -60,7 +61,7 @@ class RowWriter {
   std::string pending_;
 };
 
-void RunMany(const Request& request, std::FILE* out) {
+void RunMany(const Request& request, std::FILE* out, PdfMaker& pdf) {
   // The whole file is read, and refused for any mistake in it, before the first row goes out.
   const std::vector<InputTexts> listed = request.designsPath
                                              ? ReadDesignsCsv(*request.designsPath, request.inputs)
@@ -84,7 +85,7 @@ void RunMany(const Request& request, std::FILE* out) {
       return;
     }
     // A design's files before its row: a failure to write them ends the rows there.
-    WriteDesignFiles(fields, request.files, request.fileOptions);
+    WriteDesignFiles(fields, request.files, request.fileOptions, pdf);
     rows.Add(SweepRow(figures));
   };
   if (request.designsPath) {
@@ -97,10 +98,12 @@ void RunMany(const Request& request, std::FILE* out) {
 }  // namespace
 
 void RunRequest(const Request& request, std::FILE* out) {
+  // Loaded at the first PDF, if any, and let go of when the run ends.
+  PdfMaker pdf;
   if (request.ManyDesigns()) {
-    RunMany(request, out);
+    RunMany(request, out, pdf);
   } else {
-    RunOne(request, out);
+    RunOne(request, out, pdf);
   }
 }
 

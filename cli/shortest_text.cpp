@@ -19,8 +19,8 @@ std::string ShortestText(double value) {
   return Shortest(value);
 }
 
-QString CountText(std::uint64_t count) {
-  return QString::fromStdString(Shortest(count));
+std::string CountText(std::uint64_t count) {
+  return Shortest(count);
 }
 
 }  // namespace velmora::cli

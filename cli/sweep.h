@@ -3,7 +3,6 @@
 // Many designs from one command: sweeps of inputs over ranges (every combination of several), or
 // the rows of a CSV file, each design the window's defaults with the texts it gives.
 
-#include <QString>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -24,7 +23,7 @@ struct SweepAxis {
 // "sub-diameter=50:100:5": FROM, FROM + STEP, ... up to TO, TO included when a step reaches it.
 // Throws CliFailure (exit 2) for a name of no input, a value that is no number, a STEP of 0 or
 // leading away from TO, and a range of more than kMaxDesigns values.
-SweepAxis ReadSweep(const QString& spec);
+SweepAxis ReadSweep(const std::string& spec);
 
 // The number of combinations; throws CliFailure (exit 2) beyond kMaxDesigns.
 std::uint64_t CombinationCount(const std::vector<SweepAxis>& axes);
@@ -36,6 +35,6 @@ void ForEachCombination(const std::vector<SweepAxis>& axes, const InputTexts& ba
 // The designs of a CSV file ("-": standard input): a header of input names, then one design a
 // row over `base`. Throws CliFailure: exit 2 for an unknown column or a cell that is no number,
 // more than kMaxDesigns rows, or a file that cannot be read.
-std::vector<InputTexts> ReadDesignsCsv(const QString& path, const InputTexts& base);
+std::vector<InputTexts> ReadDesignsCsv(const std::string& path, const InputTexts& base);
 
 }  // namespace velmora::cli

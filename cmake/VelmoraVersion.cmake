@@ -36,3 +36,35 @@ function(velmora_four_part_version out version separator)
   list(JOIN parts "${separator}" joined)
   set(${out} "${joined}" PARENT_SCOPE)
 endfunction()
+
+# velmora_version_record(TARGET [NAME name] DESCRIPTION text [MANIFEST]): the program's Windows
+# version record and icon, TARGET.rc from ui/resources/velmora.rc.in, NAME (by default the
+# target's name) as its internal and original file name, with MANIFEST the window's application
+# manifest. The version is the caller's VELMORA_DISPLAY_VERSION and VELMORA_VERSION_COMMAS,
+# project(VERSION)'s. Configured everywhere, for the test of its forms; compiled into the program
+# on Windows only. The record goes on the executable itself: a static library's resources would
+# be dropped by the linker.
+function(velmora_version_record target)
+  cmake_parse_arguments(ARG "MANIFEST" "NAME;DESCRIPTION" "" ${ARGN})
+  set(VELMORA_RC_NAME ${target})
+  if(ARG_NAME)
+    set(VELMORA_RC_NAME ${ARG_NAME})
+  endif()
+  set(VELMORA_RC_DESCRIPTION ${ARG_DESCRIPTION})
+  set(resources ${PROJECT_SOURCE_DIR}/ui/resources)
+  set(depends ${resources}/velmora.ico)
+  set(VELMORA_RC_MANIFEST "")
+  if(ARG_MANIFEST)
+    set(VELMORA_RC_MANIFEST "1 24 \"velmora.manifest\"")
+    list(APPEND depends ${resources}/velmora.manifest)
+  endif()
+  # The configured record finds the icon and the manifest beside its template.
+  set(record ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+  configure_file(${resources}/velmora.rc.in ${record} @ONLY)
+  if(NOT WIN32)
+    return()
+  endif()
+  target_sources(${target} PRIVATE ${record})
+  set_source_files_properties(${record} PROPERTIES
+    INCLUDE_DIRECTORIES ${resources} OBJECT_DEPENDS "${depends}")
+endfunction()

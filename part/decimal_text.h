@@ -2,8 +2,8 @@
 
 // Numbers in the part files: the shortest decimal that reads back as the same double, in plain
 // fixed notation (no exponent), so every CAD reader takes it and no digit of the profile is lost.
-// Numbers for a reader: a fixed count of decimals, or of significant digits, in the same plain
-// notation.
+// And a figure for a reader to a fixed count of decimals, or of significant digits, in the same
+// plain notation.
 
 #include <string>
 
@@ -13,9 +13,14 @@ namespace velmora::part {
 // Negative zero is written as "0".
 void AppendDecimal(std::string& out, double value);
 
-// Appends `value` rounded to `decimals` places, to nearest from its exact binary value (a tie,
-// which only a value of few binary places can be, to even): 47.353 -> "47.35" (2), 0.5 -> "0.500"
-// (3). A value that rounds to zero is written without a minus sign: -0.004 -> "0.00" (2).
+// A finite `value` to `decimals` decimals, rounded half away from zero on the double's exact
+// value (the design sheet's rule): 0.03125 -> "0.0313" (a true tie, which std::to_chars would
+// round to the even "0.0312"), 1.00005 -> "1.0001" (the double lies above the tie), 9.99995 ->
+// "10.0000"; a sign only for a number below zero: -0.0 -> "0.0000", -0.00001 -> "-0.0000".
+std::string FixedDecimals(double value, int decimals);
+
+// Appends FixedDecimals(value, decimals), but a value that rounds to zero without a minus sign:
+// 47.353 -> "47.35" (2), 0.5 -> "0.500" (3), -0.004 -> "0.00" (2).
 void AppendFixed(std::string& out, double value, int decimals);
 
 // Appends `value` rounded to `digits` significant digits (at least 1), in fixed form, the zeros

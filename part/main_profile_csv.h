@@ -19,6 +19,10 @@ inline constexpr std::string_view kMainCsvDepthHeader = "z (mm)";
 // Beyond a million rows no spreadsheet opens the file (Excel stops at 1,048,576 lines).
 inline constexpr std::size_t kMaxMainCsvRows = 1'000'000;
 
+// The radius step unless one is asked for: a row every 5 mm reads a dish of a few metres in a
+// few hundred rows.
+inline constexpr double kMainCsvDefaultStepMm = 5.0;
+
 // Rows at radius 0, stepMm, 2 × stepMm, ... below the rim (each the double nearest the decimal
 // product, 0.9 and not 0.8999999999999999 for a step of 0.3), and a last row at the rim D/2 itself,
 // whether or not the steps reach it evenly (a step that ends within a billionth of the rim is

@@ -54,7 +54,9 @@ for needed in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n ${font_packag
 done
 
 # What a desktop and a software centre look for, where they look for it.
-for path in usr/bin/velmora usr/bin/velmora-cli usr/share/applications/velmora.desktop \
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+for path in usr/bin/velmora usr/bin/velmora-cli "usr/lib/$multiarch/velmora/velmora-cli-pdf.so" \
+    usr/share/applications/velmora.desktop \
     usr/share/metainfo/org.velmora.velmora.metainfo.xml usr/share/man/man1/velmora.1.gz \
     usr/share/man/man1/velmora-cli.1.gz \
     usr/share/doc/velmora/copyright usr/share/doc/velmora/changelog.gz; do
@@ -90,6 +92,13 @@ fi
 expect "the packaged velmora-cli computes the default design" \
   "$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/velmora-cli" --json 2>&1 |
     grep -o '"focal-length": {"text": "[^"]*"')" '"focal-length": {"text": "159.951"'
+# Its PDF from the maker it loads from the package's own folder, found from the program's place.
+if env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/velmora-cli" --pdf "$work/design.pdf" \
+    >/dev/null 2>"$work/pdf.log" && [ "$(head -c 5 "$work/design.pdf")" = "%PDF-" ]; then
+  pass "the packaged velmora-cli writes a PDF"
+else
+  fail "the packaged velmora-cli writes no PDF: $(cat "$work/pdf.log")"
+fi
 expect "desktop entry's icon is the packaged one" "$(sed -n 's/^Icon=//p' "$entry")" \
   "$(basename "$(ls "$root"/usr/share/icons/hicolor/32x32/apps/*.png)" .png)"
 expect "desktop entry's menu categories" "$(sed -n 's/^Categories=//p' "$entry")" "Science;Engineering;"

@@ -3,13 +3,6 @@
 #include <QFileInfo>
 #include <array>
 
-#include "assembly_dxf.h"
-#include "main_profile_csv.h"
-#include "main_reflector_stl.h"
-#include "profile_csv.h"
-#include "section_dxf.h"
-#include "sub_reflector_stl.h"
-
 namespace velmora::ui {
 namespace {
 
@@ -36,14 +29,6 @@ constexpr std::array<PartFile, 8> kOrder = {
 
 const KindRow& Row(PartFile kind) {
   return kKinds[static_cast<std::size_t>(kind)];
-}
-
-QByteArray Bytes(const std::string& text) {
-  return {text.data(), static_cast<qsizetype>(text.size())};
-}
-
-part::SolidOptions Solid(const StlParameters& stl) {
-  return {.thickness = stl.thicknessMm, .facetsPerTurn = stl.facetsPerTurn};
 }
 
 }  // namespace
@@ -92,26 +77,9 @@ std::optional<PartFile> KindOfPath(const QString& path, PartFile kind) {
 std::optional<QByteArray> PartFileBytes(PartFile kind, const sheet::SheetContent& content,
                                         const std::string& table, const FileOptions& options,
                                         const sheet::PageProgress& progress) {
-  const part::Design& design = content.design;
-  switch (kind) {
-    case PartFile::Pdf:
-      return sheet::DesignPdf(content, progress);
-    case PartFile::Dxf:
-      return Bytes(part::SectionDxf(design));
-    case PartFile::Csv:
-      return Bytes(part::ProfileCsv(table));
-    case PartFile::Stl:
-      return Bytes(part::SubReflectorStl(design, Solid(options.subSolid)));
-    case PartFile::MainDxf:
-      return Bytes(part::MainSectionDxf(design));
-    case PartFile::MainCsv:
-      return Bytes(part::MainProfileCsv(design, options.mainProfileStepMm));
-    case PartFile::MainStl:
-      return Bytes(part::MainReflectorStl(design, Solid(options.mainShell)));
-    case PartFile::AssemblyDxf:
-      return Bytes(part::AssemblyDxf(design));
-  }
-  return std::nullopt;
+  if (kind == PartFile::Pdf) return sheet::DesignPdf(content, progress);
+  const std::string bytes = part::PartFileBytes(kind, content.design, table, options).value();
+  return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 }  // namespace velmora::ui

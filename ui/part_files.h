@@ -12,27 +12,15 @@
 #include <vector>
 
 #include "design_sheet.h"
-#include "main_reflector_stl.h"
+#include "file_kinds.h"
 #include "sheet_content.h"
 
 namespace velmora::ui {
 
-enum class PartFile { Pdf, Dxf, Csv, Stl, MainDxf, MainCsv, MainStl, AssemblyDxf };
-
-// A reflector's solid: a shell of this thickness, its turn cut into this many facets; by default
-// the part writers' own, the sub-reflector's.
-struct StlParameters {
-  double thicknessMm = part::SolidOptions{}.thickness;
-  int facetsPerTurn = part::SolidOptions{}.facetsPerTurn;
-};
-
-// What the user chose for the files that take a choice.
-struct FileOptions {
-  StlParameters subSolid;
-  StlParameters mainShell{.thicknessMm = part::kMainSolidOptions.thickness,
-                          .facetsPerTurn = part::kMainSolidOptions.facetsPerTurn};
-  double mainProfileStepMm = 5.0;
-};
+// The kinds and their choices are the part library's, which makes every file but the PDF.
+using part::FileOptions;
+using part::PartFile;
+using part::StlParameters;
 
 // Every kind, in the order the save dialogs offer them.
 std::span<const PartFile> PartFiles();

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Reads velmora.exe back: its version record, its icon, its subsystem and the DLLs it imports.
+"""Reads a velmora program back: its version record, its icon, its subsystem and its DLLs.
 
   check-exe.py EXE --name velmora --version 1.00 --fixed 1,0,0,0
+  check-exe.py EXE --name velmora-cli --product velmora --console --version 1.00 --fixed 1,0,0,0
 
-The name and the versions are the build's own; the language, the code page and the three icon
-images are those of the legacy program's record. Prints one line per check; exits 1 on a failure.
+The names and the versions are the build's own (the product's name and the file's description
+are the program's name unless given); the language, the code page and the three icon images are
+those of the legacy program's record. Prints one line per check; exits 1 on a failure.
 """
 import argparse
 import struct
@@ -65,13 +67,16 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("exe")
     parser.add_argument("--name", required=True)
+    parser.add_argument("--product", help="the product's name, by default the program's")
+    parser.add_argument("--description", help="the file's description, by default its name")
+    parser.add_argument("--console", action="store_true", help="a console program")
     parser.add_argument("--version", required=True)
     parser.add_argument("--fixed", required=True, help="four numbers, comma-separated")
     args = parser.parse_args()
     pe = pefile.PE(args.exe)
 
     check("subsystem", pefile.SUBSYSTEM_TYPE[pe.OPTIONAL_HEADER.Subsystem],
-          "IMAGE_SUBSYSTEM_WINDOWS_GUI")
+          "IMAGE_SUBSYSTEM_WINDOWS_CUI" if args.console else "IMAGE_SUBSYSTEM_WINDOWS_GUI")
     imported = sorted(entry.dll.decode().lower() for entry in pe.DIRECTORY_ENTRY_IMPORT)
     print(f"imports: {' '.join(imported)}")
     check("DLLs beyond Windows' own", [dll for dll in imported if dll not in SYSTEM_DLLS], [])
@@ -90,8 +95,9 @@ def main():
             language, code_page = (int(n, 16) for n in info.Var[0].entry[b"Translation"].split())
             check("translation", (hex(language), code_page), (hex(JAPANESE), UNICODE))
     for key, want in [("FileVersion", args.version), ("ProductVersion", args.version),
-                      ("ProductName", args.name), ("InternalName", args.name),
-                      ("OriginalFilename", f"{args.name}.exe")]:
+                      ("ProductName", args.product or args.name),
+                      ("FileDescription", args.description or args.name),
+                      ("InternalName", args.name), ("OriginalFilename", f"{args.name}.exe")]:
         check(key, strings.get(key), want)
     fixed = pe.VS_FIXEDFILEINFO[0]
     def four_parts(most, least):

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -33,8 +34,19 @@ struct Run {
   QByteArray err;
 };
 
-Run Cli(const QStringList& arguments, const QByteArray& input = {}) {
+// `environment`: "NAME=value" to set, "NAME" to unset, over the test's own.
+Run Cli(const QStringList& arguments, const QByteArray& input = {},
+        const QStringList& environment = {}) {
   QProcess process;
+  QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+  for (const QString& variable : environment) {
+    const qsizetype equals = variable.indexOf(QLatin1Char('='));
+    if (equals < 0)
+      variables.remove(variable);
+    else
+      variables.insert(variable.left(equals), variable.mid(equals + 1));
+  }
+  process.setProcessEnvironment(variables);
   process.start(QCoreApplication::applicationDirPath() + QStringLiteral(VELMORA_CLI), arguments);
   if (!input.isEmpty()) process.write(input);
   process.closeWriteChannel();
@@ -115,6 +127,8 @@ class CliTest : public QObject {
     QTest::newRow("range downwards") << QStringList{"--start", "35", "--stop", "0", "--step", "-1"};
     QTest::newRow("cells cut to 7") << QStringList{"--start", "10000", "--stop", "10000"};
     QTest::newRow("no rows") << QStringList{"--start", "40"};
+    QTest::newRow("d / D of 1 / 32: a tie at the fifth decimal")
+        << QStringList{"--main-diameter", "32", "--sub-diameter", "1"};
   }
 
   // The text, the JSON and the table say what the window's fields and its design sheet say.
@@ -126,6 +140,14 @@ class CliTest : public QObject {
     const auto content = sheet::ReadSheetContent(window.Fields(), QDate());
     QVERIFY(content);
     const std::vector<sheet::SheetLine> lines = SheetLines(*content);
+    const auto figures = part::Derive(content->design);
+    const double derived[] = {figures.eccentricity, figures.magnification,
+                              figures.equivalentFocalRatio, figures.blockageRatio};
+    // The derived figures to four decimals as Qt rounds a double: half away from zero.
+    for (std::size_t k = 0; k < std::size(derived); ++k) {
+      QCOMPARE(lines[lines.size() - std::size(derived) + k].text,
+               QString::number(derived[k], 'f', 4));
+    }
 
     const Run text = Cli(arguments);
     QCOMPARE(text.exit, 0);
@@ -154,9 +176,6 @@ class CliTest : public QObject {
     const QJsonObject object = document.object();
     QCOMPARE(object.size(), static_cast<qsizetype>(lines.size()));
     // Keys in English; each figure once, in the sheet's order, its text and its number.
-    const auto figures = part::Derive(content->design);
-    const double derived[] = {figures.eccentricity, figures.magnification,
-                              figures.equivalentFocalRatio, figures.blockageRatio};
     const QByteArray raw = json.out;
     qsizetype at = 0;
     for (const sheet::SheetLine& line : lines) {
@@ -214,9 +233,17 @@ class CliTest : public QObject {
     QFETCH(QStringList, arguments);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("design.out"));
+    // A file written over keeps its permissions, as the window's save keeps them.
+    constexpr auto kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QFile(path).open(QIODevice::WriteOnly);
+    QFile::setPermissions(path, kOwnerOnly);
     const Run run = Cli(arguments + QStringList{option, path});
     QCOMPARE(run.exit, 0);
     QCOMPARE(run.err, QByteArray());
+#ifndef Q_OS_WIN
+    constexpr auto kUsers = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    QCOMPARE(QFile::permissions(path) & ~kUsers, kOwnerOnly);
+#endif
 
     Calculator window;
     PressCalculate(window, arguments);
@@ -255,6 +282,14 @@ class CliTest : public QObject {
     const QStringList none;
     QTest::newRow("unknown option")
         << QStringList{"--bogus"} << QByteArray() << 2 << QStringList{"bogus"} << QString();
+    QTest::newRow("every unknown option named")
+        << QStringList{"--bogus", "-x", "--main-diam", "9"} << QByteArray() << 2
+        << QStringList{"bogus, x, main-diam."} << QString();
+    QTest::newRow("missing value")
+        << QStringList{"--dxf", "@/x.dxf", "--main-diameter"} << QByteArray() << 2
+        << QStringList{"'--main-diameter'"} << "@/x.dxf";
+    QTest::newRow("value after a switch")
+        << QStringList{"--json=1"} << QByteArray() << 2 << QStringList{"'--json'"} << QString();
     QTest::newRow("no number") << QStringList{"--main-fd", "abc", "--dxf", "@/x.dxf"}
                                << QByteArray() << 2 << QStringList{"main-fd", "abc"} << "@/x.dxf";
     QTest::newRow("decimal comma") << QStringList{"--sub-diameter", "1,5"} << QByteArray() << 2
@@ -440,6 +475,96 @@ class CliTest : public QObject {
     const Run version = Cli({"--version"});
     QCOMPARE(version.exit, 0);
     QCOMPARE(version.out, QByteArray("velmora-cli " VELMORA_DISPLAY_VERSION "\n"));
+  }
+
+  void helpDefaults_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("byDefault");
+    // What a run without options takes: its JSON's inputs, and the window's file choices.
+    const QJsonObject run = QJsonDocument::fromJson(Cli({"--json"}).out).object();
+    const auto typed = [&run](const char* key) {
+      return run.value(QLatin1String(key)).toObject().value("text").toString();
+    };
+    const ui::FileOptions files;
+    for (const char* input :
+         {"main-diameter", "main-fd", "sub-diameter", "feed-fd", "start", "step"}) {
+      QTest::newRow(input) << QStringLiteral("--%1 ").arg(input) << typed(input);
+    }
+    QTest::newRow("stl-thickness")
+        << "--stl-thickness " << QString::number(files.subSolid.thicknessMm);
+    QTest::newRow("stl-facets") << "--stl-facets " << QString::number(files.subSolid.facetsPerTurn);
+    QTest::newRow("main-stl-thickness")
+        << "--main-stl-thickness " << QString::number(files.mainShell.thicknessMm);
+    QTest::newRow("main-stl-facets")
+        << "--main-stl-facets " << QString::number(files.mainShell.facetsPerTurn);
+    QTest::newRow("main-csv-step")
+        << "--main-csv-step " << QString::number(files.mainProfileStepMm);
+  }
+
+  // The help names, for each option left out, what the program takes instead.
+  void helpDefaults() {
+    QFETCH(QString, option);
+    QFETCH(QString, byDefault);
+    const QString help = QString::fromUtf8(Cli({"--help"}).out);
+    const qsizetype at = help.indexOf(QStringLiteral("  ") + option);
+    QVERIFY2(at >= 0, qPrintable(option));
+    const QString entry = help.mid(at, help.indexOf(QStringLiteral("\n  --"), at) - at);
+    QVERIFY2(entry.contains('(' + byDefault + ')'), qPrintable(entry + " lacks " + byDefault));
+  }
+
+  void language_data() {
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<bool>("japanese");
+    const QStringList none{"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
+    QTest::newRow("LANG ja_JP") << none + QStringList{"LANG=ja_JP.UTF-8"} << true;
+    QTest::newRow("LC_MESSAGES over LANG")
+        << none + QStringList{"LANG=C", "LC_MESSAGES=ja_JP.UTF-8"} << true;
+    QTest::newRow("LC_ALL over all") << none + QStringList{"LANG=ja_JP", "LC_ALL=C"} << false;
+    QTest::newRow("LANGUAGE's first") << none + QStringList{"LANG=en_US", "LANGUAGE=ja:en"} << true;
+    QTest::newRow("LANGUAGE's first only")
+        << none + QStringList{"LANG=ja", "LANGUAGE=en:ja"} << false;
+    QTest::newRow("C takes no LANGUAGE") << none + QStringList{"LANG=C", "LANGUAGE=ja"} << false;
+    QTest::newRow("ISO 639-2 code") << none + QStringList{"LANG=jpn_JP"} << true;
+  }
+
+  // The session's language from its locale variables, as a desktop program reads them.
+  void language() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows has its user's locale, not these variables");
+#endif
+    QFETCH(QStringList, environment);
+    QFETCH(bool, japanese);
+    const Run help = Cli({"--help"}, {}, environment);
+    QCOMPARE(QString::fromUtf8(help.out).contains(QString::fromUtf8("主反射鏡")), japanese);
+  }
+
+  void libraries_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("painted");  // QtGui is loaded
+    QTest::newRow("figures") << QStringList{} << false;
+    QTest::newRow("json") << QStringList{"--json"} << false;
+    QTest::newRow("table") << QStringList{"--table"} << false;
+    QTest::newRow("sweep") << QStringList{"--sweep", "sub-diameter=50:60:5"} << false;
+    QTest::newRow("part files") << QStringList{"--dxf", "@/x.dxf", "--csv",          "@/x.csv",
+                                               "--stl", "@/x.stl", "--assembly-dxf", "@/a.dxf"}
+                                << false;
+    QTest::newRow("usage error") << QStringList{"--bogus"} << false;
+    QTest::newRow("pdf") << QStringList{"--pdf", "@/x.pdf"} << true;
+  }
+
+  // No window system is loaded but for a PDF: the dynamic loader's list of what it loaded.
+  void libraries() {
+#ifndef Q_OS_LINUX
+    QSKIP("Qt is linked into the program itself");
+#endif
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, painted);
+    QTemporaryDir folder;
+    for (QString& argument : arguments) argument.replace(QLatin1Char('@'), folder.path());
+    const Run run = Cli(arguments, {}, {"LD_DEBUG=libs"});
+    QVERIFY2(run.err.contains("calling init:"), run.err.left(200).constData());
+    QCOMPARE(run.err.contains("libQt6Gui.so"), painted);
+    QCOMPARE(run.err.contains("libQt6Core.so"), painted);
   }
 };
 

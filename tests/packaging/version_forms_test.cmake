@@ -1,7 +1,7 @@
 # The forms of the one version, run with cmake -P:
-#   -DMODULE=cmake/VelmoraVersion.cmake -DRC=build/.../velmora.rc -DPROJECT_VERSION=1.0.0
-# A table of project versions and the forms they must take, then the configured Windows version
-# record checked against the project's version.
+#   -DMODULE=cmake/VelmoraVersion.cmake -DRC=build/.../velmora.rc,... -DPROJECT_VERSION=1.0.0
+# A table of project versions and the forms they must take, then each program's configured
+# Windows version record (NAME.rc for NAME.exe) checked against the project's version.
 include(${MODULE})
 
 set(failures 0)
@@ -36,18 +36,23 @@ endforeach()
 velmora_display_version(display ${PROJECT_VERSION})
 velmora_four_part_version(commas ${PROJECT_VERSION} ",")
 string(REPLACE "." "\\." display "${display}")
-file(READ "${RC}" record)
-foreach(pattern
-    "FILEVERSION +${commas}"
-    "PRODUCTVERSION +${commas}"
-    "\"FileVersion\", +\"${display}\""
-    "\"ProductVersion\", +\"${display}\"")
-  if(record MATCHES "${pattern}")
-    message(STATUS "ok: version record has ${pattern}")
-  else()
-    message(STATUS "FAIL: version record lacks ${pattern}")
-    math(EXPR failures "${failures} + 1")
-  endif()
+string(REPLACE "," ";" records "${RC}")
+foreach(rc IN LISTS records)
+  get_filename_component(program ${rc} NAME_WE)
+  file(READ "${rc}" record)
+  foreach(pattern
+      "FILEVERSION +${commas}"
+      "PRODUCTVERSION +${commas}"
+      "\"FileVersion\", +\"${display}\""
+      "\"ProductVersion\", +\"${display}\""
+      "\"OriginalFilename\", +\"${program}\\.exe\"")
+    if(record MATCHES "${pattern}")
+      message(STATUS "ok: ${program}'s version record has ${pattern}")
+    else()
+      message(STATUS "FAIL: ${program}'s version record lacks ${pattern}")
+      math(EXPR failures "${failures} + 1")
+    endif()
+  endforeach()
 endforeach()
 
 if(failures GREATER 0)
