@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <variant>
 
 #include "calc_error.h"
 #include "calculator.h"
@@ -70,9 +71,12 @@ constexpr std::array<OptionHelp, 7> kInputHelp = {{
     {"step", &phrase::kStep, "STEP", &StartUp<FieldId::Text19>},
 }};
 
-constexpr std::array<OptionHelp, 9> kOtherHelp = {{
+constexpr std::array<OptionHelp, 11> kOtherHelp = {{
     {"json", &phrase::kJson, nullptr},
     {"table", &phrase::kTable, nullptr},
+    {"frequency", &phrase::kFrequency, "GHz"},
+    {"efficiency", &phrase::kEfficiency, "η",
+     [] { return ShortestText(part::kDefaultEfficiency); }},
     {"stl-thickness", &phrase::kStlThickness, "MM",
      [] { return ShortestText(kFileDefaults.subSolid.thicknessMm); }},
     {"stl-facets", &phrase::kStlFacets, "N",
@@ -272,6 +276,26 @@ void ReadFileChoices(const Parsed& parsed, part::FileOptions& files) {
   number("main-csv-step", files.mainProfileStepMm);
 }
 
+// The frequency and η as the frequency window reads them, refused for the same reasons.
+std::optional<part::ElectricalInputs> ReadElectrical(const Parsed& parsed) {
+  if (!parsed.IsSet("frequency")) {
+    if (parsed.IsSet("efficiency")) throw Usage(Say(phrase::kEfficiencyAlone));
+    return std::nullopt;
+  }
+  const std::string& frequency = parsed.Value("frequency");
+  const std::string efficiency = parsed.IsSet("efficiency") ? parsed.Value("efficiency") : "";
+  const auto read = part::ReadElectricalInputs(frequency, efficiency);
+  if (const auto* problem = std::get_if<part::ElectricalProblem>(&read)) {
+    const bool ofEfficiency = *problem == part::ElectricalProblem::EfficiencyNotANumber ||
+                              *problem == part::ElectricalProblem::EfficiencyOutOfRange;
+    throw Usage(
+        Say(phrase::kBadElectrical,
+            {ofEfficiency ? "efficiency" : "frequency", ofEfficiency ? efficiency : frequency,
+             JapaneseSession() ? part::JapaneseReason(*problem) : part::EnglishReason(*problem)}));
+  }
+  return std::get<part::ElectricalInputs>(read);
+}
+
 }  // namespace
 
 Request ReadCommandLine(const std::vector<std::string>& arguments) {
@@ -295,6 +319,7 @@ Request ReadCommandLine(const std::vector<std::string>& arguments) {
   if (parsed.IsSet("json")) request.output = Output::Json;
   if (parsed.IsSet("table")) request.output = Output::Table;
   ReadFileChoices(parsed, request.fileOptions);
+  request.electrical = ReadElectrical(parsed);
 
   for (const std::string& spec : parsed.Values("sweep")) request.sweeps.push_back(ReadSweep(spec));
   CombinationCount(request.sweeps);

@@ -11,6 +11,7 @@
 
 #include "design_files.h"
 #include "design_inputs.h"
+#include "electrical_figures.h"
 #include "file_kinds.h"
 #include "sweep.h"
 
@@ -27,6 +28,8 @@ struct Request {
   part::FileOptions fileOptions;
   std::vector<SweepAxis> sweeps;
   std::optional<std::string> designsPath;
+  // Where given, the electrical figures at this frequency join the results and the sheet.
+  std::optional<part::ElectricalInputs> electrical;
   [[nodiscard]] bool ManyDesigns() const { return !sweeps.empty() || designsPath.has_value(); }
 };
 

@@ -1,9 +1,11 @@
 #include "design_figures.h"
 
 #include <array>
+#include <variant>
 
 #include "calc_error.h"
 #include "design.h"
+#include "electrical_text.h"
 #include "messages.h"
 #include "number_text.h"
 #include "sheet_text.h"
@@ -67,8 +69,40 @@ constexpr std::array<std::string_view, kFieldRows.size() + kDerivedRows.size()> 
 
 }  // namespace
 
-std::span<const std::string_view> FigureKeys() {
-  return kKeys;
+std::vector<std::string_view> FigureKeys(bool electrical) {
+  std::vector<std::string_view> keys(kKeys.begin(), kKeys.end());
+  if (!electrical) return keys;
+  // The rows' keys are the same for every design: any figures give them.
+  for (const part::ElectricalRow& row : part::ElectricalRows(part::ElectricalFigures{})) {
+    keys.push_back(row.key);
+  }
+  keys.push_back(part::kSmallSubReflectorKey);
+  return keys;
+}
+
+std::optional<std::string> AddElectricalFigures(std::vector<Figure>& figures,
+                                                const FieldSet& fields,
+                                                const part::ElectricalInputs& inputs) {
+  const bool japanese = JapaneseSession();
+  const std::optional<part::Design> design = part::ReadDesign(fields);
+  std::variant<part::ElectricalFigures, part::ElectricalProblem> electrical =
+      part::ElectricalProblem::NoFigures;
+  if (design) electrical = part::Electrical(*design, inputs);
+  if (const auto* problem = std::get_if<part::ElectricalProblem>(&electrical)) {
+    return std::string(japanese ? part::JapaneseReason(*problem) : part::EnglishReason(*problem));
+  }
+  const auto& values = std::get<part::ElectricalFigures>(electrical);
+  for (part::ElectricalRow& row : part::ElectricalRows(values)) {
+    figures.push_back({row.key, std::string(japanese ? row.japanese : row.english),
+                       std::move(row.text), std::string(row.unit), row.value});
+  }
+  const bool small = values.smallSubReflector;
+  figures.push_back({part::kSmallSubReflectorKey,
+                     Say(phrase::kSmallSubReflector),
+                     small ? "yes" : "no",
+                     {},
+                     small ? 1.0 : 0.0});
+  return std::nullopt;
 }
 
 std::vector<Figure> ReadFigures(const FieldSet& fields) {

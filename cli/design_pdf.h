@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "electrical_figures.h"
 #include "field_set.h"
 
 #if defined(_WIN32)
@@ -27,8 +28,11 @@ enum class PdfOutcome : int {
 
 extern "C" {
 
-// The PDF of the completed design the fields hold, dated today, into `bytes`: a PdfOutcome.
-VELMORA_PDF_ENTRY int velmora_cli_design_pdf(const velmora::FieldSet& fields, std::string& bytes);
+// The PDF of the completed design the fields hold, dated today, into `bytes`: a PdfOutcome. With
+// `electrical`, the sheet carries the figures at its frequency.
+VELMORA_PDF_ENTRY int velmora_cli_design_pdf(const velmora::FieldSet& fields,
+                                             const velmora::part::ElectricalInputs* electrical,
+                                             std::string& bytes);
 // Ends Qt before the program ends: its application object goes before the libraries it uses.
 VELMORA_PDF_ENTRY void velmora_cli_pdf_done();
 }

@@ -46,9 +46,12 @@ void StartQt() {
 
 }  // namespace
 
-int velmora_cli_design_pdf(const velmora::FieldSet& fields, std::string& bytes) {
+int velmora_cli_design_pdf(const velmora::FieldSet& fields,
+                           const velmora::part::ElectricalInputs* electrical, std::string& bytes) {
   StartQt();
-  const auto content = velmora::sheet::ReadSheetContent(fields, QDate::currentDate());
+  const auto content = velmora::sheet::ReadSheetContent(
+      fields, QDate::currentDate(),
+      electrical != nullptr ? std::optional(*electrical) : std::nullopt);
   if (!content) return static_cast<int>(PdfOutcome::NoSurface);
   try {
     const std::optional<QByteArray> pdf = velmora::sheet::DesignPdf(*content);

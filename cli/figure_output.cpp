@@ -49,9 +49,9 @@ std::string FiguresJson(const std::vector<Figure>& figures) {
   return out;
 }
 
-std::string SweepHeader() {
+std::string SweepHeader(bool electrical) {
   std::string out;
-  for (const std::string_view key : FigureKeys()) {
+  for (const std::string_view key : FigureKeys(electrical)) {
     out += key;
     out += ',';
   }
@@ -70,10 +70,10 @@ std::string SweepRow(const std::vector<Figure>& figures) {
   return out;
 }
 
-std::string RefusedRow(const std::array<std::string, kInputNames.size()>& inputs,
+std::string RefusedRow(const std::array<std::string, kInputNames.size()>& inputs, bool electrical,
                        std::string_view stoppedAt, std::string_view reason) {
   std::string out;
-  for (const std::string_view key : FigureKeys()) {
+  for (const std::string_view key : FigureKeys(electrical)) {
     if (const auto input = InputIndex(key)) AppendCsvCell(out, inputs.at(*input));
     out += ',';
   }

@@ -19,11 +19,11 @@ std::string FiguresText(const std::vector<Figure>& figures);
 std::string FiguresJson(const std::vector<Figure>& figures);
 
 // The columns of a sweep's rows: every figure's key, then where a refused design stopped.
-std::string SweepHeader();
+std::string SweepHeader(bool electrical);
 std::string SweepRow(const std::vector<Figure>& figures);
 // A design the calculation refused: its inputs as the fields held them, where it stopped (the
 // step's number, "table", or "derived" where the sheet's figures are no numbers) and why.
-std::string RefusedRow(const std::array<std::string, kInputNames.size()>& inputs,
+std::string RefusedRow(const std::array<std::string, kInputNames.size()>& inputs, bool electrical,
                        std::string_view stoppedAt, std::string_view reason);
 // Where the step stands in a refused row.
 std::string StoppedAtText(const FailingStep& step);

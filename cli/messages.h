@@ -78,6 +78,18 @@ inline constexpr Phrase kSweep{
     "than once, every combination. One CSV row a design.",
     "多数の設計: NAME (入力のオプション名、ダッシュなし) を FROM から TO まで STEP ずつ。"
     "複数はすべての組み合わせ。1 設計 1 行の CSV。"};
+inline constexpr Phrase kFrequency{
+    "Add the electrical figures at this frequency, GHz: gain, beamwidth, blockage, the surface "
+    "accuracy the parts need, the feed's beamwidth; also on the PDF's sheet.",
+    "この周波数 (GHz) での電気的な目安を加えます: 利得、ビーム幅、ブロッキング、"
+    "部品に要る面精度、輻射器のビーム幅。PDF の設計書にも載せます。"};
+inline constexpr Phrase kEfficiency{"Aperture efficiency η of the electrical figures (%1).",
+                                    "電気的な目安の開口効率 η (%1)。"};
+inline constexpr Phrase kBadElectrical{"--%1 \"%2\": %3", "--%1 「%2」: %3"};
+inline constexpr Phrase kEfficiencyAlone{"--efficiency needs --frequency",
+                                         "--efficiency には --frequency が必要です"};
+inline constexpr Phrase kSmallSubReflector{"sub-reflector under 10 wavelengths",
+                                           "副反射鏡が 10 波長未満"};
 inline constexpr Phrase kDesigns{
     "Many designs from a CSV file, one a row, the inputs as columns (- reads standard input).",
     "CSV ファイルの設計を 1 行ずつ計算します。列は入力の名前 (- は標準入力)。"};

@@ -21,7 +21,8 @@ PdfMaker::~PdfMaker() {
 std::string PdfMaker::Make(const FieldSet& fields, const std::string& path) {
   if (make_ == nullptr) Load(path);
   std::string bytes;
-  switch (static_cast<PdfOutcome>(make_(fields, bytes))) {
+  const part::ElectricalInputs* electrical = electrical_ ? &*electrical_ : nullptr;
+  switch (static_cast<PdfOutcome>(make_(fields, electrical, bytes))) {
     case PdfOutcome::Made:
       return bytes;
     case PdfOutcome::NoSurface:

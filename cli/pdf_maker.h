@@ -3,15 +3,19 @@
 // The program's way to the PDF maker (design_pdf.h): on Linux its module is looked for beside
 // the program (a build tree) and at its installed place, and loaded at the first PDF only.
 
+#include <optional>
 #include <string>
 
+#include "electrical_figures.h"
 #include "field_set.h"
 
 namespace velmora::cli {
 
 class PdfMaker {
  public:
-  PdfMaker() = default;
+  // With a frequency, the sheet carries the electrical figures at it.
+  explicit PdfMaker(const std::optional<part::ElectricalInputs>& electrical)
+      : electrical_(electrical) {}
   PdfMaker(const PdfMaker&) = delete;
   PdfMaker& operator=(const PdfMaker&) = delete;
   ~PdfMaker();
@@ -22,9 +26,10 @@ class PdfMaker {
   std::string Make(const FieldSet& fields, const std::string& path);
 
  private:
-  using MakeFunction = int (*)(const FieldSet&, std::string&);
+  using MakeFunction = int (*)(const FieldSet&, const part::ElectricalInputs*, std::string&);
   using DoneFunction = void (*)();
   void Load(const std::string& path);
+  std::optional<part::ElectricalInputs> electrical_;
   MakeFunction make_ = nullptr;
   DoneFunction done_ = nullptr;
 };

@@ -30,6 +30,11 @@ void RunOne(const Request& request, std::FILE* out, PdfMaker& pdf) {
     } catch (const CalcError&) {
       throw CliFailure{Exit::CalculationStopped, Say(phrase::kNoDerived)};
     }
+    if (request.electrical) {
+      if (auto reason = AddElectricalFigures(figures, fields, *request.electrical)) {
+        throw CliFailure{Exit::CalculationStopped, std::move(*reason)};
+      }
+    }
     results = request.output == Output::Json ? FiguresJson(figures) : FiguresText(figures);
   }
   // The files first: a run that cannot write one prints no results.
@@ -67,13 +72,14 @@ void RunMany(const Request& request, std::FILE* out, PdfMaker& pdf) {
                                              ? ReadDesignsCsv(*request.designsPath, request.inputs)
                                              : std::vector<InputTexts>();
   RowWriter rows(out);
-  rows.Add(SweepHeader());
+  const bool electrical = request.electrical.has_value();
+  rows.Add(SweepHeader(electrical));
   DesignRun run;
   const auto design = [&](const InputTexts& texts) {
     RunDesign(texts, run);
     const FieldSet& fields = run.calculator.Fields();
     if (run.stopped) {
-      rows.Add(RefusedRow(InputTextsOf(fields), StoppedAtText(*run.stopped),
+      rows.Add(RefusedRow(InputTextsOf(fields), electrical, StoppedAtText(*run.stopped),
                           StoppedMessage(*run.stopped)));
       return;
     }
@@ -81,8 +87,14 @@ void RunMany(const Request& request, std::FILE* out, PdfMaker& pdf) {
     try {
       figures = ReadFigures(fields);
     } catch (const CalcError&) {
-      rows.Add(RefusedRow(InputTextsOf(fields), "derived", Say(phrase::kNoDerived)));
+      rows.Add(RefusedRow(InputTextsOf(fields), electrical, "derived", Say(phrase::kNoDerived)));
       return;
+    }
+    if (electrical) {
+      if (const auto reason = AddElectricalFigures(figures, fields, *request.electrical)) {
+        rows.Add(RefusedRow(InputTextsOf(fields), electrical, "electrical", *reason));
+        return;
+      }
     }
     // A design's files before its row: a failure to write them ends the rows there.
     WriteDesignFiles(fields, request.files, request.fileOptions, pdf);
@@ -99,7 +111,7 @@ void RunMany(const Request& request, std::FILE* out, PdfMaker& pdf) {
 
 void RunRequest(const Request& request, std::FILE* out) {
   // Loaded at the first PDF, if any, and let go of when the run ends.
-  PdfMaker pdf;
+  PdfMaker pdf(request.electrical);
   if (request.ManyDesigns()) {
     RunMany(request, out, pdf);
   } else {

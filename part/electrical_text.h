@@ -38,6 +38,9 @@ inline constexpr std::string_view kFirstOrderCaveat = "目安: 開口効率 η �
 // The accuracy a template's part must hold: "面精度 0.5 dB: ± 0.809 mm rms".
 std::string AccuracyLine(const ElectricalFigures& figures);
 
+// The key of the small sub-reflector's note, given or not: a column of a sweep's rows.
+inline constexpr std::string_view kSmallSubReflectorKey = "small-sub-reflector";
+
 struct ElectricalNote {
   std::string_view key;
   std::string_view japanese;

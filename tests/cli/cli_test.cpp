@@ -17,6 +17,7 @@
 
 #include "calculator.h"
 #include "design.h"
+#include "electrical_text.h"
 #include "fonts.h"
 #include "number_text.h"
 #include "part_files.h"
@@ -338,6 +339,68 @@ class CliTest : public QObject {
         << QStringList{"--dxf", "@"} << QByteArray() << 3 << QStringList{"@"} << QString();
     QTest::newRow("no such folder") << QStringList{"--csv", "@/none/x.csv"} << QByteArray() << 3
                                     << QStringList{"@/none/x.csv"} << "@/none/x.csv";
+    for (const char* frequency : {"abc", "0", "-10", "1000.5", ""}) {
+      QTest::addRow("frequency %s", frequency)
+          << QStringList{"--frequency", frequency, "--pdf", "@/x.pdf"} << QByteArray() << 2
+          << QStringList{"frequency", frequency} << "@/x.pdf";
+    }
+    QTest::newRow("efficiency above 1")
+        << QStringList{"--frequency", "10", "--efficiency", "1.2"} << QByteArray() << 2
+        << QStringList{"efficiency", "1.2"} << QString();
+    QTest::newRow("efficiency without a frequency")
+        << QStringList{"--efficiency", "0.5"} << QByteArray() << 2 << QStringList{"--frequency"}
+        << QString();
+  }
+
+  void electrical_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("10 GHz") << QStringList{"--frequency", "10"};
+    QTest::newRow("3 m dish, 10 GHz, η 0.55")
+        << QStringList{"--main-diameter", "3000", "--sub-diameter", "300",
+                       "--frequency",     "10",   "--efficiency",   "0.55"};
+    QTest::newRow("1 GHz, exponent") << QStringList{"--frequency", "1e0", "--efficiency", ".7"};
+  }
+
+  // The electrical figures as the frequency window and the sheet take them, after the geometry's
+  // figures: each row's text and unit in the text, its text in the JSON, its cell in a sweep row.
+  void electrical() {
+    QFETCH(QStringList, arguments);
+    Calculator window;
+    PressCalculate(window, arguments);
+    const qsizetype at = arguments.indexOf(QStringLiteral("--efficiency"));
+    const auto inputs = part::ReadElectricalInputs(
+        arguments[arguments.indexOf(QStringLiteral("--frequency")) + 1].toStdString(),
+        at < 0 ? std::string() : arguments[at + 1].toStdString());
+    const auto design = part::ReadDesign(window.Fields());
+    QVERIFY(design);
+    const auto figures = part::Electrical(*design, std::get<part::ElectricalInputs>(inputs));
+    const auto rows = part::ElectricalRows(std::get<part::ElectricalFigures>(figures));
+
+    const QStringList text = QString::fromUtf8(Cli(arguments).out).split(QLatin1Char('\n'));
+    const QByteArray json = Cli(arguments + QStringList{"--json"}).out;
+    const QStringList sweep =
+        QString::fromUtf8(Cli(arguments + QStringList{"--sweep", "step=1:1:1"}).out)
+            .split(QLatin1Char('\n'));
+    QCOMPARE(sweep.size(), 3);  // the header, one row, the last line's end
+    const QStringList header = sweep[0].split(QLatin1Char(','));
+    const QStringList cells = sweep[1].split(QLatin1Char(','));
+    // The rows come last but for the sub-reflector's note, in their own order.
+    const qsizetype first = text.size() - 2 - static_cast<qsizetype>(rows.size());
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+      const part::ElectricalRow& row = rows[k];
+      QString shown = QStringLiteral(": ") + QString::fromStdString(row.text);
+      if (!row.unit.empty())
+        shown += ' ' + QString::fromUtf8(row.unit.data(), qsizetype(row.unit.size()));
+      const QString& line = text[first + qsizetype(k)];
+      QVERIFY2(line.endsWith(shown), qPrintable(line));
+      // In a Japanese session the frequency window's captions.
+      if (Japanese()) QVERIFY(line.startsWith(QString::fromUtf8(row.japanese.data())));
+      const QString key = QString::fromUtf8(row.key.data(), qsizetype(row.key.size()));
+      QVERIFY(json.contains(QStringLiteral("\"%1\": {\"text\": \"%2\"")
+                                .arg(key, QString::fromStdString(row.text))
+                                .toUtf8()));
+      QCOMPARE(cells.value(header.indexOf(key)), QString::fromStdString(row.text));
+    }
   }
 
   // A mistake gives its exit status and says what it is on standard error; standard output stays
