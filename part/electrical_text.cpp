@@ -105,7 +105,7 @@ std::string AccuracyLine(const ElectricalFigures& figures) {
 std::optional<ElectricalNote> SubReflectorNote(const ElectricalFigures& figures) {
   if (!figures.smallSubReflector) return std::nullopt;
   return ElectricalNote{
-      .key = "small-sub-reflector",
+      .key = kSmallSubReflectorKey,
       .japanese = "注: 副反射鏡の直径が 10 波長未満です。縁の回折による損失が増えます (目安)。",
       .english =
           "note: the sub-reflector is less than 10 wavelengths across; diffraction at its "

@@ -64,9 +64,8 @@ std::optional<SheetContent> ReadSheetContent(
       .results = Lines(text->results),
       .derived = Lines(text->derived),
       .design = text->design,
-      .electrical = electrical
-                        ? std::optional(ElectricalBlockAt(text->design, *electrical))
-                        : std::nullopt,
+      .electrical =
+          electrical ? std::optional(ElectricalBlockAt(text->design, *electrical)) : std::nullopt,
   };
 }
 
