@@ -162,8 +162,8 @@ inline constexpr Phrase kOptionsWord{"[options]", "[オプション]"};
 inline constexpr Phrase kOptionsHeading{"Options:", "オプション:"};
 inline constexpr Phrase kHelp{"Displays help on commandline options.",
                               "Displays help on commandline options."};
-inline constexpr Phrase kHelpAll{"Displays help including Qt specific options.",
-                                 "Displays help including Qt specific options."};
+inline constexpr Phrase kHelpAll{"Displays help on commandline options, as --help does.",
+                                 "--help と同じくヘルプを表示する。"};
 inline constexpr Phrase kVersion{"Displays version information.", "バージョン情報を表示する。"};
 inline constexpr Phrase kUnknownOption{"Unknown option '%1'.", "'%1' は未知のオプションです。"};
 inline constexpr Phrase kUnknownOptions{"Unknown options: %1.", "未知のオプション: %1."};
