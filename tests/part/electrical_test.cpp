@@ -123,9 +123,22 @@ TEST(decimal_text, examples_of_the_comments) {
     const char* text;
   };
   const Case cases[] = {
-      {47.353, 2, false, "47.35"},    {0.5, 3, false, "0.500"},        {-0.004, 2, false, "0.00"},
-      {29.9792458, 4, true, "29.98"}, {0.000213, 3, true, "0.000213"}, {0.7, 3, true, "0.700"},
-      {9.9996, 4, true, "10.00"},     {47353.2, 4, true, "47350"},     {0.0, 3, true, "0.00"},
+      {47.353, 2, false, "47.35"},
+      {0.5, 3, false, "0.500"},
+      {-0.004, 2, false, "0.00"},
+      {29.9792458, 4, true, "29.98"},
+      {0.000213, 3, true, "0.000213"},
+      {0.7, 3, true, "0.700"},
+      {9.9996, 4, true, "10.00"},
+      {47353.2, 4, true, "47350"},
+      {0.0, 3, true, "0.00"},
+      // Ties on the double's exact value go away from zero; a value just above one rounds up.
+      {0.03125, 4, false, "0.0313"},
+      {1.00005, 4, false, "1.0001"},
+      {9.99995, 4, false, "10.0000"},
+      {-0.03125, 4, false, "-0.0313"},
+      {0.125, 0, false, "0"},
+      {2.5, 0, false, "3"},
   };
   for (const Case& c : cases) {
     std::string text;
